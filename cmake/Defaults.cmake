@@ -1,0 +1,27 @@
+# Warnings are errors for every target of the project; sanitizers when asked for.
+set(GORVO_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion
+    -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual -Werror)
+set(GORVO_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all
+    -fno-omit-frame-pointer)
+
+# gorvo_defaults(target): warnings, and the sanitizers in a GORVO_SANITIZE build.
+function(gorvo_defaults target)
+    target_compile_options(${target} PRIVATE ${GORVO_WARNINGS})
+    if(GORVO_SANITIZE)
+        target_compile_options(${target} PRIVATE ${GORVO_SANITIZER_FLAGS})
+        target_link_options(${target} PRIVATE ${GORVO_SANITIZER_FLAGS})
+    endif()
+endfunction()
+
+# gorvo_test(name sources... LIBS libs...): a GoogleTest executable registered with CTest.
+function(gorvo_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    gorvo_defaults(${name})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+        PROPERTIES LABELS "${T_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+find_package(GTest REQUIRED)
+include(GoogleTest)
