@@ -66,7 +66,7 @@ struct GameState {
 };
 
 class Handheld {
-public:
+  public:
     Handheld(SoundOutput& sound, SettingsStore& settings, WallClock& clock, RandomSource& random);
 
     Images& images() { return images_; }
@@ -139,13 +139,12 @@ public:
 
     void Gam_Tobo_Jumps_In();
 
-private:
+  private:
     // Timer helpers: "set interval ms and enable".
     void start_timer(TimerId id, int ms);
     void Snd_Play(Sound s) { sound_.play(s); }
     void Snd_Silence() { sound_.silence(); }
     void show_pressed(ImageId pressed);
-    void cross_pad_pressed(ImageId direction_picture);
     void direction_down(int code, ImageId direction_picture);
     void direction_up();
 
@@ -166,15 +165,18 @@ private:
         bool jumped = false;   // a completed jump
     };
     MoveResult carry_out(int request);
+    MoveResult jump();
     MoveResult move_to(int col, int row, int hit_col, int hit_row, bool stepped);
     void hand_over(const MoveResult& r);
     void start_fall_back();
     void resume_play_timers();
 
-    // Points and the bonus chance.
+    // Keys, locks, points and the bonus chance.
     void add_point(int chance_next);
-    bool check_chance(int chance_next);
     void start_chance(int chance_next);
+    void resume_after_chance();
+    void finish_lock();
+    void release_walk_step();
     bool any_chain_visible() const;
 
     SoundOutput& sound_;

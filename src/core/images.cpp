@@ -39,15 +39,19 @@ Images::Images() {
         digit_pos_[i] = image_by_name("im_panel_digit_pos_" + std::to_string(i));
         panel_alarm_[i] = image_by_name("im_panel_alarm_" + std::to_string(i));
     }
-    for (int d = 0; d <= 9; ++d) panel_number_[d] = image_by_name("im_panel_number_" + std::to_string(d));
-    for (int i = 1; i <= 2; ++i) panel_life_[i] = image_by_name("im_panel_life_" + std::to_string(i));
-    for (int i = 1; i <= 3; ++i) gorvo_images_[i] = image_by_name("im_gorvo_" + std::to_string(i));
+    for (int d = 0; d <= 9; ++d)
+        panel_number_[d] = image_by_name("im_panel_number_" + std::to_string(d));
+    for (int i = 1; i <= 2; ++i)
+        panel_life_[i] = image_by_name("im_panel_life_" + std::to_string(i));
+    for (int i = 1; i <= 3; ++i)
+        gorvo_images_[i] = image_by_name("im_gorvo_" + std::to_string(i));
     for (int i = 2; i <= 5; ++i) {
         chain_images_[i] = image_by_name("im_chain_" + two_digits(i));
         key_images_[i] = image_by_name("im_key_" + two_digits(i));
     }
     const char* zero_suffix[] = {"", "a", "b", "c", "d"};
-    for (int i = 1; i <= 4; ++i) key_zero_images_[i] = image_by_name(std::string("im_key_00_") + zero_suffix[i]);
+    for (int i = 1; i <= 4; ++i)
+        key_zero_images_[i] = image_by_name(std::string("im_key_00_") + zero_suffix[i]);
 
     for (int col = 1; col <= 5; ++col) {
         for (int row = 1; row <= 9; ++row) {
@@ -111,14 +115,16 @@ void Images::set_own_picture(ImageId id, PicturePtr picture) {
 }
 
 std::vector<ImageChange> Images::take_changes() {
-    for (const ImageChange& c : changes_) dirty_[c.id] = false;
+    for (const ImageChange& c : changes_)
+        dirty_[c.id] = false;
     std::vector<ImageChange> out;
     out.swap(changes_);
     return out;
 }
 
 void Images::Vid_Show_All(bool visible) {
-    for (int i = 1; i <= 4; ++i) set_visible(digit_pos_[i], true);
+    for (int i = 1; i <= 4; ++i)
+        set_visible(digit_pos_[i], true);
     const int reading[] = {0, 1, 2, 0, 0};  // 12:00
     for (int i = 1; i <= 4; ++i) {
         set_picture_from(digit_pos_[i], visible ? panel_number_[reading[i]] : kNoImage);
@@ -139,16 +145,19 @@ void Images::Vid_Show_All(bool visible) {
 }
 
 void Images::Vid_Show_All_Panel_Alarm(bool visible) {
-    for (int i = 1; i <= 4; ++i) set_visible(panel_alarm_[i], visible);
+    for (int i = 1; i <= 4; ++i)
+        set_visible(panel_alarm_[i], visible);
 }
 
 void Images::Vid_Show_All_Gorvo(bool visible) {
-    for (int i = 1; i <= 3; ++i) set_visible(gorvo_images_[i], visible);
+    for (int i = 1; i <= 3; ++i)
+        set_visible(gorvo_images_[i], visible);
 }
 
 void Images::Vid_Show_All_Tobo(bool visible) {
     for (int row = 1; row <= 9; ++row) {
-        for (int col = 1; col <= 5; ++col) set_visible(tobo_image(col, row), visible);
+        for (int col = 1; col <= 5; ++col)
+            set_visible(tobo_image(col, row), visible);
     }
     set_visible(im_tobo_01_03_a, visible);
     set_visible(im_tobo_01_03_b, visible);
@@ -156,20 +165,24 @@ void Images::Vid_Show_All_Tobo(bool visible) {
 
 void Images::Vid_Show_All_Enemies(bool visible) {
     for (int row = 1; row <= 8; ++row) {
-        for (int col = 0; col <= 7; ++col) set_visible(enemy_image(col, row), visible);
+        for (int col = 0; col <= 7; ++col)
+            set_visible(enemy_image(col, row), visible);
     }
 }
 
 void Images::Vid_Show_All_Key_Zero(bool visible) {
-    for (int i = 1; i <= 4; ++i) set_visible(key_zero_images_[i], visible);
+    for (int i = 1; i <= 4; ++i)
+        set_visible(key_zero_images_[i], visible);
 }
 
 void Images::Vid_Show_All_Keys(bool visible) {
-    for (int i = 2; i <= 5; ++i) set_visible(key_images_[i], visible);
+    for (int i = 2; i <= 5; ++i)
+        set_visible(key_images_[i], visible);
 }
 
 void Images::Vid_Show_All_Chains(bool visible) {
-    for (int i = 2; i <= 5; ++i) set_visible(chain_images_[i], visible);
+    for (int i = 2; i <= 5; ++i)
+        set_visible(chain_images_[i], visible);
 }
 
 void Images::Vid_Show_Tobo(int col, int row, bool visible) {
@@ -177,19 +190,22 @@ void Images::Vid_Show_Tobo(int col, int row, bool visible) {
 }
 
 void Images::Vid_Show_Panel_Lives(int count) {
-    for (int i = 1; i <= 2; ++i) set_visible(panel_life_[i], i <= count);
+    for (int i = 1; i <= 2; ++i)
+        set_visible(panel_life_[i], i <= count);
 }
 
 void Images::Vid_Show_Panel_Score(int value, bool visible) {
     int v = value < 0 ? 0 : value;  // the game never passes a negative value
-    while (v >= 1000) v -= 1000;
+    while (v >= 1000)
+        v -= 1000;
     set_picture_from(digit_pos_[1], kNoImage);
     if (visible) {
         set_picture_from(digit_pos_[2], v > 99 ? panel_number_[v / 100] : kNoImage);
         set_picture_from(digit_pos_[3], v > 9 ? panel_number_[(v / 10) % 10] : kNoImage);
         set_picture_from(digit_pos_[4], panel_number_[v % 10]);
     } else {
-        for (int i = 2; i <= 4; ++i) set_picture_from(digit_pos_[i], kNoImage);
+        for (int i = 2; i <= 4; ++i)
+            set_picture_from(digit_pos_[i], kNoImage);
     }
 }
 

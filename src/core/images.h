@@ -46,7 +46,7 @@ ImageId image_by_name(std::string_view name);
 struct ImageState {
     Rect rect;
     bool visible = false;
-    PicturePtr picture;              // may be empty: draws nothing
+    PicturePtr picture;                 // may be empty: draws nothing
     ImageId picture_source = kNoImage;  // whose picture it shows (itself after a skin load)
 };
 
@@ -58,7 +58,7 @@ struct ImageChange {
 };
 
 class Images {
-public:
+  public:
     Images();
 
     const ImageState& operator[](ImageId id) const { return state_[id]; }
@@ -78,16 +78,16 @@ public:
 
     // Lookup tables, with the index ranges of the game's documentation; kNoImage where a
     // grid cell has no segment.
-    ImageId digit_pos(int i) const { return digit_pos_[i]; }            // 1..4
-    ImageId panel_number(int d) const { return panel_number_[d]; }      // 0..9
-    ImageId panel_alarm(int i) const { return panel_alarm_[i]; }        // 1..4
-    ImageId panel_life(int i) const { return panel_life_[i]; }          // 1..2
-    ImageId tobo_image(int col, int row) const;                         // 1..5, 1..9
-    ImageId enemy_image(int col, int row) const;                        // 0..7, 1..8
-    ImageId gorvo_image(int i) const { return gorvo_images_[i]; }       // 1..3
-    ImageId chain_image(int i) const { return chain_images_[i]; }       // 2..5
-    ImageId key_image(int i) const { return key_images_[i]; }           // 2..5
-    ImageId key_zero_image(int i) const { return key_zero_images_[i]; } // 1..4
+    ImageId digit_pos(int i) const { return digit_pos_[i]; }             // 1..4
+    ImageId panel_number(int d) const { return panel_number_[d]; }       // 0..9
+    ImageId panel_alarm(int i) const { return panel_alarm_[i]; }         // 1..4
+    ImageId panel_life(int i) const { return panel_life_[i]; }           // 1..2
+    ImageId tobo_image(int col, int row) const;                          // 1..5, 1..9
+    ImageId enemy_image(int col, int row) const;                         // 0..7, 1..8
+    ImageId gorvo_image(int i) const { return gorvo_images_[i]; }        // 1..3
+    ImageId chain_image(int i) const { return chain_images_[i]; }        // 2..5
+    ImageId key_image(int i) const { return key_images_[i]; }            // 2..5
+    ImageId key_zero_image(int i) const { return key_zero_images_[i]; }  // 1..4
 
     // Group operations.
     void Vid_Show_All(bool visible);
@@ -102,7 +102,7 @@ public:
     void Vid_Show_Panel_Lives(int count);
     void Vid_Show_Panel_Score(int value, bool visible);
 
-private:
+  private:
     void mark(ImageId id);
 
     std::array<ImageState, kImageCount> state_{};

@@ -15,7 +15,9 @@ struct Picture {
     bool has_alpha = false;
     std::vector<std::uint8_t> rgba;  // width * height * 4 bytes
 
-    std::uint8_t* pixel(int x, int y) { return &rgba[(static_cast<std::size_t>(y) * width + x) * 4]; }
+    std::uint8_t* pixel(int x, int y) {
+        return &rgba[(static_cast<std::size_t>(y) * width + x) * 4];
+    }
     const std::uint8_t* pixel(int x, int y) const {
         return &rgba[(static_cast<std::size_t>(y) * width + x) * 4];
     }

@@ -12,7 +12,7 @@ constexpr int kSoundCount = 10;
 std::string_view sound_name(Sound s);  // "Chain" ... "Step"
 
 class SoundOutput {
-public:
+  public:
     virtual ~SoundOutput() = default;
     virtual void play(Sound sound) = 0;  // on any free channel, without stopping others
     virtual void silence() = 0;          // stop everything that sounds
@@ -20,7 +20,7 @@ public:
 
 // The per-user settings store. Value names as the game spells them ("HiScore1", "Key5", ...).
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual int read_int(std::string_view name, int default_value) = 0;
     virtual bool read_bool(std::string_view name, bool default_value) = 0;
@@ -34,13 +34,13 @@ struct LocalTime {
 };
 
 class WallClock {
-public:
+  public:
     virtual ~WallClock() = default;
     virtual LocalTime now() = 0;
 };
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual int draw(int n) = 0;  // uniform in 0..n-1
 };

@@ -31,7 +31,9 @@ void Scheduler::enable(TimerId id) {
     start_wait(t);
 }
 
-void Scheduler::disable(TimerId id) { timer(id).enabled = false; }
+void Scheduler::disable(TimerId id) {
+    timer(id).enabled = false;
+}
 
 std::optional<Millis> Scheduler::next_due() const {
     std::optional<Millis> best;

@@ -41,7 +41,7 @@ using Millis = std::int64_t;
 //   handler returns;
 // - at equal due times, the wait that started first runs first.
 class Scheduler {
-public:
+  public:
     Scheduler();
 
     Millis now() const { return now_; }
@@ -79,7 +79,7 @@ public:
         return true;
     }
 
-private:
+  private:
     struct Timer {
         int interval = 1;
         bool enabled = false;
