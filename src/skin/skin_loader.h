@@ -2,6 +2,7 @@
 // rectangle and picture of the 147 skin images.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -28,6 +29,28 @@ struct ScreenSize {
     int height = 0;
 };
 
+// Where an [ImageN] picture came from in a load.
+struct PictureSource {
+    enum class Kind {
+        Unchanged,    // no file named ("nil" or empty): the image keeps its picture
+        File,         // decoded from `file`
+        Placeholder,  // `file` does not exist: the placeholder picture
+    };
+    Kind kind = Kind::Unchanged;
+    std::filesystem::path file;  // as the program opened (or looked for) it
+};
+
+// How far a load got, and where its pictures came from: what a skin author needs to see.
+struct SkinLoadProgress {
+    bool window_done = false;             // client size, colours and game offsets are set
+    bool backdrop_done = false;           // the backdrop step has run
+    bool logo_done = false;               // the logo step has run
+    int images_done = 0;                  // [Image1]..[ImageN] applied, N = images_done
+    std::filesystem::path backdrop_file;  // the file loaded into im_backdrop, if any
+    std::filesystem::path logo_file;      // the file loaded into im_backdrop_logo, if any
+    std::array<PictureSource, kSkinImageCount> pictures{};  // [0] is [Image1]
+};
+
 struct SkinLoadResult {
     enum class Status {
         Ok,             // the load completed
@@ -36,10 +59,14 @@ struct SkinLoadResult {
     };
     Status status = Status::Ok;
     std::string message;  // the text the game shows, for ConfigMissing and Error
+    SkinLoadProgress progress;
 };
 
 // Gfx_Load_Skin: loads `config` for the presentation (fullscreen or windowed) on a screen of the
 // given size, in the order of steps the game uses, writing `layout` and `images`.
+// Window and image sizes from the file are kept within 0..16384; colours keep their low 24 bits.
+// Whatever the outcome, the game menu button is settled for the presentation and im_backdrop is
+// given the window's client area.
 SkinLoadResult Gfx_Load_Skin(const std::filesystem::path& config, bool fullscreen_mode,
                              ScreenSize screen, WindowLayout& layout, Images& images);
 
