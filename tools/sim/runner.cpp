@@ -1,0 +1,98 @@
+#include "sim/runner.h"
+
+#include "sim/draws.h"
+
+namespace gorvo::sim {
+
+namespace {
+
+using InputAction = void (Handheld::*)();
+
+// The eighteen input actions, in the order of Action.
+constexpr InputAction kInputs[] = {
+    &Handheld::Inp_game_a_down, &Handheld::Inp_game_a_up, &Handheld::Inp_game_b_down,
+    &Handheld::Inp_game_b_up,   &Handheld::Inp_time_down, &Handheld::Inp_time_up,
+    &Handheld::Inp_acl_down,    &Handheld::Inp_acl_up,    &Handheld::Inp_up_down,
+    &Handheld::Inp_up_up,       &Handheld::Inp_left_down, &Handheld::Inp_left_up,
+    &Handheld::Inp_right_down,  &Handheld::Inp_right_up,  &Handheld::Inp_down_down,
+    &Handheld::Inp_down_up,     &Handheld::Inp_jump_down, &Handheld::Inp_jump_up,
+};
+static_assert(std::size(kInputs) == static_cast<std::size_t>(Action::open));
+
+}  // namespace
+
+Simulation::Simulation(const StartValues& start, RandomSource& random)
+    : clock_(start.clock_minutes), hh_(sound_, settings_, clock_, random) {
+    settings_.store("HiScore1", start.hiscore_a);
+    settings_.store("HiScore2", start.hiscore_b);
+    settings_.store("CtrlrOverlay", start.overlay ? 1 : 0);
+    clock_.attach(hh_.timers());
+    hh_.load_settings();
+    // The splash window's start action.
+    hh_.state().game_mode = mode_closed;
+    hh_.Gam_Set_Mode();
+    trace_.start(hh_.images());
+}
+
+void Simulation::run_before(Millis t, std::ostream& out) {
+    for (auto due = hh_.timers().next_due(); due && *due < t; due = hh_.timers().next_due()) {
+        hh_.run_until(*due);
+        trace_.flush(*due, hh_.images(), out);
+    }
+    hh_.timers().advance_to(t);
+}
+
+void Simulation::apply(Action a) {
+    switch (a) {
+        case Action::open:
+            // A hidden image takes no click.
+            if (hh_.images().visible(im_background_closed)) hh_.im_background_closedClick();
+            return;
+        case Action::reset_hiscores:
+            hh_.reset_hiscores();
+            return;
+        case Action::end:
+            return;
+        default:
+            (hh_.*kInputs[static_cast<int>(a)])();
+    }
+}
+
+void Simulation::finish_instant(std::ostream& out) {
+    const Millis now = hh_.timers().now();
+    hh_.run_until(now);
+    trace_.flush(now, hh_.images(), out);
+}
+
+std::string Simulation::end_line() const {
+    const GameState& s = hh_.state();
+    return std::to_string(hh_.timers().now()) + " end mode=" + std::to_string(s.game_mode) +
+           " score=" + std::to_string(s.score) + " lives=" + std::to_string(s.lives) +
+           " hiscore_a=" + std::to_string(s.hiscore_a) +
+           " hiscore_b=" + std::to_string(s.hiscore_b);
+}
+
+RunResult run_script(const Script& script, const StartValues& start, RandomSource& random,
+                     std::ostream& out) {
+    Simulation sim(start, random);
+    try {
+        const std::vector<ScriptEvent>& events = script.events;
+        std::size_t i = 0;
+        while (i < events.size()) {
+            const Millis t = events[i].time;
+            sim.run_before(t, out);
+            while (i < events.size() && events[i].time == t)
+                sim.apply(events[i++].action);
+            sim.finish_instant(out);
+        }
+        sim.run_before(script.end_time, out);
+        sim.finish_instant(out);
+        out << sim.end_line() << '\n';
+    } catch (const DrawsExhausted&) {
+        return {3, "the random draws ran out at virtual time " +
+                       std::to_string(sim.handheld().timers().now()) + " ms"};
+    }
+    return {};
+}
+
+}  // namespace gorvo::sim

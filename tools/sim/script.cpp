@@ -1,0 +1,156 @@
+#include "sim/script.h"
+
+#include <array>
+
+namespace gorvo::sim {
+
+namespace {
+
+constexpr std::array<std::string_view, kActionCount> kActionNames = {
+    "game_a_down", "game_a_up",      "game_b_down", "game_b_up", "time_down", "time_up",
+    "acl_down",    "acl_up",         "up_down",     "up_up",     "left_down", "left_up",
+    "right_down",  "right_up",       "down_down",   "down_up",   "jump_down", "jump_up",
+    "open",        "reset_hiscores", "end"};
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Splits the text into lines at LF, CR LF or a lone CR.
+std::vector<std::string_view> split_lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n' && text[i] != '\r') continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::vector<std::string_view> split_fields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && is_blank(line[i]))
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !is_blank(line[i]))
+            ++i;
+        if (i > start) fields.push_back(line.substr(start, i - start));
+    }
+    return fields;
+}
+
+bool is_skipped(std::string_view line) {
+    for (char c : line) {
+        if (is_blank(c)) continue;
+        return c == '#';
+    }
+    return true;
+}
+
+// Whole milliseconds: ASCII digits only, at most kMaxScriptTime.
+std::optional<Millis> parse_time(std::string_view field) {
+    if (field.empty()) return std::nullopt;
+    Millis value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > kMaxScriptTime) return std::nullopt;
+    }
+    return value;
+}
+
+bool is_printable_ascii(std::string_view s) {
+    for (char c : s) {
+        if (c < 0x20 || c > 0x7e) return false;
+    }
+    return true;
+}
+
+std::string quoted(std::string_view s) {
+    if (!is_printable_ascii(s)) return "(not printable ASCII)";
+    return "'" + std::string(s) + "'";
+}
+
+struct LineResult {
+    std::optional<ScriptEvent> event;
+    std::string error;
+};
+
+LineResult parse_line(std::string_view line, int number) {
+    const std::vector<std::string_view> fields = split_fields(line);
+    if (fields.size() != 2) {
+        return {std::nullopt, "expected \"TIME ACTION\", found " + std::to_string(fields.size()) +
+                                  " field" + (fields.size() == 1 ? "" : "s")};
+    }
+    const std::optional<Millis> time = parse_time(fields[0]);
+    if (!time) {
+        return {std::nullopt, "time " + quoted(fields[0]) +
+                                  " is not a whole number of milliseconds from 0 to " +
+                                  std::to_string(kMaxScriptTime)};
+    }
+    const std::optional<Action> action = action_by_name(fields[1]);
+    if (!action) return {std::nullopt, "unknown action " + quoted(fields[1])};
+    return {ScriptEvent{*time, *action, number}, {}};
+}
+
+}  // namespace
+
+std::string_view action_name(Action a) {
+    return kActionNames[static_cast<int>(a)];
+}
+
+std::optional<Action> action_by_name(std::string_view name) {
+    for (int i = 0; i < kActionCount; ++i) {
+        if (kActionNames[i] == name) return static_cast<Action>(i);
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+ScriptParse rejected(int line, std::string message) {
+    ScriptParse r;
+    r.error = ScriptError{line, std::move(message)};
+    return r;
+}
+
+}  // namespace
+
+ScriptParse parse_script(std::string_view text) {
+    ScriptParse result;
+    const std::vector<std::string_view> lines = split_lines(text);
+    bool ended = false;
+    Millis last_time = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        if (is_skipped(lines[i])) continue;
+        LineResult line = parse_line(lines[i], number);
+        if (!line.event) return rejected(number, line.error);
+        const ScriptEvent& e = *line.event;
+        if (e.time < last_time) {
+            return rejected(number, "time " + std::to_string(e.time) +
+                                        " is before the line above (" + std::to_string(last_time) +
+                                        ")");
+        }
+        last_time = e.time;
+        if (ended) continue;  // checked, never run
+        result.script.end_time = e.time;
+        if (e.action == Action::end) {
+            ended = true;
+        } else {
+            result.script.events.push_back(e);
+        }
+    }
+    return result;
+}
+
+std::string describe(const ScriptError& e) {
+    return "line " + std::to_string(e.line) + ": " + e.message;
+}
+
+}  // namespace gorvo::sim
