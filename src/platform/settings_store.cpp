@@ -1,0 +1,66 @@
+#include "platform/settings_store.h"
+
+#include <string>
+
+#include "platform/stored_values.h"
+
+namespace gorvo::platform {
+
+namespace {
+
+QString key_of(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
+QtSettingsStore::QtSettingsStore()
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            QStringLiteral("Quillmark"),
+                                            QStringLiteral("Gorvo250"))) {}
+
+QtSettingsStore::QtSettingsStore(const QString& file)
+    : settings_(std::make_unique<QSettings>(file, QSettings::IniFormat)) {}
+
+QtSettingsStore::~QtSettingsStore() = default;
+
+int QtSettingsStore::read_int(std::string_view name, int default_value) {
+    const QVariant value = settings_->value(key_of(name));
+    // A list or any other non-text value (only possible by editing the file) is no integer.
+    if (!value.isValid() || value.typeId() != QMetaType::QString) return default_value;
+    const std::string text = value.toString().toStdString();
+    const std::optional<int> stored = parse_stored_int(text);
+    if (!stored) return default_value;
+    return accepted_stored_int(name, *stored, default_value);
+}
+
+bool QtSettingsStore::read_bool(std::string_view name, bool default_value) {
+    return read_int(name, default_value ? 1 : 0) != 0;
+}
+
+void QtSettingsStore::write_int(std::string_view name, int value) {
+    write_text(name, QString::number(value));
+}
+
+void QtSettingsStore::write_bool(std::string_view name, bool value) {
+    write_text(name, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void QtSettingsStore::write_text(std::string_view name, const QString& text) {
+    settings_->setValue(key_of(name), text);
+    settings_->sync();
+    // A format error only says the file was unreadable before; what counts here is the write.
+    if (settings_->status() != QSettings::AccessError || write_failed_) return;
+    write_failed_ = true;
+    if (on_write_failure_) on_write_failure_();
+}
+
+void QtSettingsStore::set_write_failure_handler(std::function<void()> handler) {
+    on_write_failure_ = std::move(handler);
+}
+
+QString QtSettingsStore::location() const {
+    return settings_->fileName();
+}
+
+}  // namespace gorvo::platform

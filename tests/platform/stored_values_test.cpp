@@ -1,0 +1,46 @@
+#include "platform/stored_values.h"
+
+#include <gtest/gtest.h>
+
+namespace gorvo::platform {
+namespace {
+
+TEST(StoredText, ReadsDecimalIntegersWithSignAndBlanks) {
+    EXPECT_EQ(parse_stored_int("42"), 42);
+    EXPECT_EQ(parse_stored_int("-1"), -1);
+    EXPECT_EQ(parse_stored_int("+7"), 7);
+    EXPECT_EQ(parse_stored_int("  12 \t"), 12);
+    EXPECT_EQ(parse_stored_int("2147483647"), 2147483647);
+}
+
+TEST(StoredText, RejectsTextThatIsNoInteger) {
+    for (const char* text :
+         {"", "   ", "abc", "12abc", "1 2", "+", "-", "+-5", "0x10", "$10", "99999999999", "1.5"}) {
+        EXPECT_EQ(parse_stored_int(text), std::nullopt) << '"' << text << '"';
+    }
+}
+
+TEST(StoredRanges, KeyValuesOutsideTheChoiceListFallBackToTheDefault) {
+    EXPECT_EQ(accepted_stored_int("Key1", 0, 2), 2);
+    EXPECT_EQ(accepted_stored_int("Key5", 45, 37), 37);
+    EXPECT_EQ(accepted_stored_int("Key9", -3, 42), 42);
+    EXPECT_EQ(accepted_stored_int("Key1", 1, 2), 1);
+    EXPECT_EQ(accepted_stored_int("Key9", 44, 42), 44);
+}
+
+TEST(StoredRanges, HighScoresOutsideThePanelReadAsZero) {
+    EXPECT_EQ(accepted_stored_int("HiScore1", 1000, 17), 0);
+    EXPECT_EQ(accepted_stored_int("HiScore2", -1, 17), 0);
+    EXPECT_EQ(accepted_stored_int("HiScore1", 999, 0), 999);
+    EXPECT_EQ(accepted_stored_int("HiScore2", 0, 5), 0);
+}
+
+TEST(StoredRanges, OtherValuesPassThroughUnchanged) {
+    // The splash window treats an unknown driver itself; the store must not hide it.
+    EXPECT_EQ(accepted_stored_int("SoundMode", -5, -1), -5);
+    EXPECT_EQ(accepted_stored_int("Key10", 99, 1), 99);
+    EXPECT_EQ(accepted_stored_int("FullscreenMode", 2, 1), 2);
+}
+
+}  // namespace
+}  // namespace gorvo::platform
