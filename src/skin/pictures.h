@@ -23,4 +23,9 @@ DecodeResult load_picture(const std::filesystem::path& file);
 // outline around a red fill, opaque.
 std::shared_ptr<Picture> placeholder_picture();
 
+// The see-through rule for pictures without alpha of images marked transparent: every pixel of
+// the bottom-left pixel's colour becomes fully transparent, and the picture counts as having
+// alpha from then on. An empty picture is left alone.
+void apply_colour_key(Picture& picture);
+
 }  // namespace gorvo::skin
