@@ -12,8 +12,10 @@ constexpr const char* kSoundFolderMessage =
     "Sound folder unproperly installed. Please reinstall the game.";
 
 std::string output_message(std::string_view driver, const std::string& reason) {
+    const bool has_stop = !reason.empty() && reason.back() == '.';
     return "The sound output \"" + std::string(driver) + "\" could not be opened: " + reason +
-           ".\n\nAt the next start, choose another sound driver or \"(no sound)\".";
+           (has_stop ? "" : ".") +
+           "\n\nAt the next start, choose another sound driver or \"(no sound)\".";
 }
 
 std::size_t index_of(Sound sound) {

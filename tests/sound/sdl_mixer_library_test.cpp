@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdlib>
 #include <fstream>
 
 #include "platform/sound_sdl_mixer.h"
@@ -129,6 +131,19 @@ TEST(SdlOutputStart, DriverThatLoadsButCannotOpenItsDeviceIsAFailure) {
     ScopedEnv working{"SDL_AUDIODRIVER", "dummy"};
     const platform::OutputStart retried = library.init(22050, 64);
     EXPECT_TRUE(retried.ok) << "a failed start leaves nothing half open: " << retried.error;
+}
+
+// SDL would otherwise turn an interrupt into a quit event that nobody reads.
+void open_output_and_interrupt() {
+    ScopedEnv driver{"SDL_AUDIODRIVER", "dummy"};
+    SdlMixerLibrary library;
+    if (library.init(22050, 64).ok) std::raise(SIGINT);
+    std::exit(0);
+}
+
+TEST(SdlOutputStart, InterruptStillEndsTheProgramOnceTheOutputIsOpen) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(open_output_and_interrupt(), ::testing::KilledBySignal(SIGINT), "");
 }
 
 #ifndef _WIN32
