@@ -256,7 +256,7 @@ std::vector<Contact> contacts() {
 
 INSTANTIATE_TEST_SUITE_P(Lanes, EnemyContact, ::testing::ValuesIn(contacts()));
 
-TEST(EnemyContact, MissedTickStillCountsAndStoresTheNextInterval) {
+TEST(EnemyTick, MissedTickStillCountsAndStoresTheNextInterval) {
     Game g;
     g.start();
     g.place_tobo(3, 4);

@@ -142,4 +142,18 @@ struct Game : Rig {
     Millis next_tick() { return run_to(T::Timer_Game); }
 };
 
+// Lands Tobo, jumping up from row 8 at column 2..4, on a nokker passing beneath him.
+// Returns the moment of the landing.
+inline Millis jump_over_nokker(Game& g) {
+    const int col = g.s().tobo_col;
+    const Millis landing = g.now() + 1 + 2 * g.interval(T::Timer_Game);
+    g.step(Control::Jump);
+    EXPECT_TRUE(g.tobo_at(col, 7));
+    g.at(landing - 1);
+    g.put_enemy(col, 8);
+    g.at(landing);
+    EXPECT_TRUE(g.tobo_at(col, 8));
+    return landing;
+}
+
 }  // namespace gorvo::test

@@ -383,21 +383,7 @@ TEST(GameOverRest, ResetDuringAGameLetsItsScoreBecomeTheHighScore) {
     EXPECT_EQ(g.s().hiscore_a, 7);
 }
 
-// Lands Tobo, jumping up from row 8 at column 2..4, on a nokker passing beneath him.
-// Returns the moment of the landing.
-Millis jump_over_nokker(Game& g) {
-    const int col = g.s().tobo_col;
-    const Millis landing = g.now() + 1 + 2 * g.interval(T::Timer_Game);
-    g.step(Control::Jump);
-    EXPECT_TRUE(g.tobo_at(col, 7));
-    g.at(landing - 1);
-    g.put_enemy(col, 8);
-    g.at(landing);
-    EXPECT_TRUE(g.tobo_at(col, 8));
-    return landing;
-}
-
-TEST(GameOver, ALifeRestoredByTheBonusChanceMakesAFourthMissNecessary) {
+TEST(Miss, ALifeRestoredByTheBonusChanceMakesAFourthMissNecessary) {
     Game g;
     g.start();
     g.at(lose_life(g) + 1560);
