@@ -29,7 +29,10 @@ class RleWriter {
         y_ += dy;
     }
     bool finished() const { return y_ >= header_.height; }
-    bool on_last_row() const { return y_ >= header_.height - 1; }
+    // Every row written up to its end, even if the end-of-bitmap code never came.
+    bool complete() const {
+        return y_ >= header_.height || (y_ == header_.height - 1 && x_ >= header_.width);
+    }
 
   private:
     const Header& header_;
@@ -76,8 +79,8 @@ std::string read_rle_pixels(const ByteReader& bytes, const Header& header, Pictu
     std::size_t at = 0;
     while (!writer.finished()) {
         if (data.size() - at < 2) {
-            // Data that stops without an end code is tolerated once the last row was reached.
-            return writer.on_last_row() ? "" : "the file ends inside its pixel data";
+            // Some writers leave out the end code after the last pixel.
+            return writer.complete() ? "" : "the file ends inside its pixel data";
         }
         const unsigned first = data[at];
         const unsigned second = data[at + 1];

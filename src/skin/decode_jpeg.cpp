@@ -24,6 +24,7 @@ struct ErrorManager {
     jpeg_error_mgr pub;  // first, so that libjpeg's pointer to it is a pointer to this
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    bool end_may_be_missing;
 };
 
 // Everything libjpeg's callbacks touch. It outlives the functions that call setjmp, so a
@@ -50,12 +51,14 @@ ErrorManager& errors_of(j_common_ptr cinfo) {
 }
 
 // libjpeg reports damaged scan data only as a warning and fills the damage with grey; a skin
-// picture like that is refused. The one warning tolerated is the missing end-of-image marker:
-// libjpeg then supplies the marker itself, and if the pixel data was short a second warning
-// ("premature end of data segment") follows and refuses the file.
+// picture like that is refused. One warning is tolerated: the end of the file while the scan
+// lines of a single-scan picture are read. libjpeg reads ahead and supplies the missing
+// end-of-image marker itself; had pixel data been missing, a second warning ("premature end
+// of data segment") follows and refuses the file. In a multi-scan file the end can come between
+// scans, leaving a blurred picture, so it is refused there.
 void on_message(j_common_ptr cinfo, int level) {
     if (level >= 0) return;  // trace output
-    if (cinfo->err->msg_code == JWRN_JPEG_EOF) {
+    if (cinfo->err->msg_code == JWRN_JPEG_EOF && errors_of(cinfo).end_may_be_missing) {
         cinfo->err->num_warnings++;
         return;
     }
@@ -134,6 +137,7 @@ bool read_pixels(JpegReader* reader, std::uint8_t* rgba) {
     if (setjmp(reader->errors.jump) != 0) return false;
     j_decompress_ptr cinfo = &reader->cinfo;
     jpeg_start_decompress(cinfo);
+    reader->errors.end_may_be_missing = !jpeg_has_multiple_scans(cinfo);
     // The caller sized the buffer from the header; libjpeg must deliver exactly that.
     if (cinfo->output_width != cinfo->image_width || cinfo->output_height != cinfo->image_height ||
         (cinfo->output_components != 1 && cinfo->output_components != 3 &&

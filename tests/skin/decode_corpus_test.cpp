@@ -151,5 +151,25 @@ TEST(PictureCorpus, FilesOfEitherVerdictDecodeSafely) {
     }
 }
 
+// Where the corpus notes prefer one outcome for a file of either verdict, we take it: a skin
+// author is better served by a picture that shows what the file holds, and by a refusal where
+// the file is visibly damaged.
+TEST(PictureCorpus, PreferredOutcomesOfDebatableFiles) {
+    const std::pair<const char*, bool> preferred[] = {
+        {"png/m_no_iend.png", true},      {"png/m_bad_crc_ancillary.png", true},
+        {"jpeg/m_no_eoi.jpg", true},      {"jpeg/m_truncated_half.jpg", false},
+        {"bmp/q/pal8offs.bmp", true},     {"bmp/q/pal8os2sp.bmp", true},
+        {"bmp/q/pal8os2v2-16.bmp", true}, {"bmp/q/rgb32fakealpha.bmp", true},
+        {"bmp/q/rgb24lprof.bmp", true},   {"bmp/q/pal1p1.bmp", true},
+        {"bmp/b/rletopdown.bmp", false},  {"bmp/x/ba-bm.bmp", false},
+        {"bmp/q/rgb24jpeg.bmp", false},   {"bmp/q/pal1huffmsb.bmp", false},
+    };
+    for (const auto& [file, accept] : preferred) {
+        SCOPED_TRACE(file);
+        const skin::DecodeResult result = skin::load_picture(kCorpus / file);
+        EXPECT_EQ(static_cast<bool>(result), accept) << result.error;
+    }
+}
+
 }  // namespace
 }  // namespace gorvo::test

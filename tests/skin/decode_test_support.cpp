@@ -209,6 +209,67 @@ void put_u32(std::vector<std::uint8_t>& out, std::uint32_t value) {
     put_u16(out, value >> 16);
 }
 
+std::vector<std::uint8_t> make_bmp(const BmpSpec& spec) {
+    const bool masks_after =
+        spec.header_size == 40 && (spec.compression == 3 || spec.compression == 6);
+    const std::uint32_t mask_bytes = masks_after ? (spec.compression == 6 ? 16 : 12) : 0;
+    const auto palette_bytes = static_cast<std::uint32_t>(spec.palette.size() * 4);
+    const std::uint32_t offset = 14 + spec.header_size + mask_bytes + palette_bytes;
+    std::vector<std::uint8_t> out;
+    out.push_back('B');
+    out.push_back('M');
+    put_u32(out, offset + static_cast<std::uint32_t>(spec.pixels.size()));
+    put_u32(out, 0);
+    put_u32(out, offset);
+    put_u32(out, spec.header_size);
+    put_u32(out, static_cast<std::uint32_t>(spec.width));
+    put_u32(out, static_cast<std::uint32_t>(spec.height));
+    put_u16(out, 1);
+    put_u16(out, spec.bits);
+    put_u32(out, spec.compression);
+    put_u32(out, static_cast<std::uint32_t>(spec.pixels.size()));
+    put_u32(out, 2835);
+    put_u32(out, 2835);
+    put_u32(out, static_cast<std::uint32_t>(spec.palette.size()));
+    put_u32(out, 0);
+    // Masks: inside headers of 52 bytes and more (alpha from 56), else after a 40-byte one.
+    const int mask_count = masks_after              ? static_cast<int>(mask_bytes / 4)
+                           : spec.header_size >= 56 ? 4
+                           : spec.header_size >= 52 ? 3
+                                                    : 0;
+    for (int i = 0; i < mask_count; ++i)
+        put_u32(out, spec.masks[i]);
+    out.resize(14 + spec.header_size + mask_bytes, 0);
+    for (std::uint32_t colour : spec.palette)
+        put_u32(out, colour);
+    out.insert(out.end(), spec.pixels.begin(), spec.pixels.end());
+    return out;
+}
+
+std::vector<std::uint8_t> make_ico(const std::vector<std::vector<std::uint8_t>>& entries) {
+    std::vector<std::uint8_t> out;
+    put_u16(out, 0);
+    put_u16(out, 1);
+    put_u16(out, static_cast<std::uint32_t>(entries.size()));
+    auto offset = static_cast<std::uint32_t>(6 + 16 * entries.size());
+    for (const auto& entry : entries) {
+        // The directory's own size bytes are left at 0: readers must look at the data.
+        put_u32(out, 0);
+        put_u16(out, 1);
+        put_u16(out, 32);
+        put_u32(out, static_cast<std::uint32_t>(entry.size()));
+        put_u32(out, offset);
+        offset += static_cast<std::uint32_t>(entry.size());
+    }
+    for (const auto& entry : entries)
+        out.insert(out.end(), entry.begin(), entry.end());
+    return out;
+}
+
+std::vector<std::uint8_t> corpus_file(const std::string& name) {
+    return read_bytes(std::filesystem::path(GORVO_CORPUS_DIR) / name);
+}
+
 std::string pixel_text(const Picture& picture, int x, int y) {
     const std::uint8_t* p = picture.pixel(x, y);
     return "(" + std::to_string(p[0]) + "," + std::to_string(p[1]) + "," + std::to_string(p[2]) +

@@ -40,6 +40,26 @@ std::optional<Picture> read_pam(const std::filesystem::path& file);
 void put_u16(std::vector<std::uint8_t>& out, std::uint32_t value);
 void put_u32(std::vector<std::uint8_t>& out, std::uint32_t value);
 
+// A BMP file built field by field. Palette entries are 0x00RRGGBB; masks are written after a
+// 40-byte header for bit-field compression, inside larger headers otherwise.
+struct BmpSpec {
+    std::int32_t width = 1;
+    std::int32_t height = 1;
+    std::uint16_t bits = 24;
+    std::uint32_t compression = 0;
+    std::uint32_t header_size = 40;
+    std::vector<std::uint32_t> palette;
+    std::uint32_t masks[4] = {0, 0, 0, 0};  // red, green, blue, alpha
+    std::vector<std::uint8_t> pixels;       // stored rows, as written to the file
+};
+std::vector<std::uint8_t> make_bmp(const BmpSpec& spec);
+
+// An icon file holding the given entries (each a bitmap without file header, or a PNG file).
+std::vector<std::uint8_t> make_ico(const std::vector<std::vector<std::uint8_t>>& entries);
+
+// A file of the corpus, or of the test data folder.
+std::vector<std::uint8_t> corpus_file(const std::string& name);
+
 // RGBA of one pixel as a short text, for readable failure messages.
 std::string pixel_text(const Picture& picture, int x, int y);
 
