@@ -24,7 +24,7 @@ TEST(ManualText, ReadsPagesBlocksAndFigures) {
         "@callout im_a left Game A\n"
         "@caption Look here\n"
         "=== Second page\n"
-        "@layout cover\n");
+        "@layout top 120\n");
     ASSERT_TRUE(m.ok()) << m.error;
     ASSERT_EQ(m.pages.size(), 2u);
     const Page& p = m.pages[0];
@@ -51,7 +51,9 @@ TEST(ManualText, ReadsPagesBlocksAndFigures) {
     EXPECT_EQ(f.callouts[0].text, "Game A");
     EXPECT_EQ(f.caption, "Look here");
 
-    EXPECT_EQ(m.pages[1].layout, Layout::Cover);
+    EXPECT_EQ(m.pages[1].layout, Layout::FiguresAbove);
+    EXPECT_EQ(m.pages[1].figure_height, 120);
+    EXPECT_EQ(m.pages[1].text_width, 0);
     EXPECT_EQ(elements_used(m), (std::vector<std::string>{"im_a", "im_b*", "im_digit", "im_pos"}));
 }
 
@@ -63,8 +65,12 @@ TEST(ManualText, ReportsTheLineOfEveryMistake) {
     const Case cases[] = {
         {"Some text\n", "line 1: text before the first page (=== Title)"},
         {"===\n", "line 1: a page needs a title after ==="},
-        {"=== P\n@layout sideways\n", "line 2: layout must be cover, left, right or full"},
+        {"=== P\n@layout sideways\n", "line 2: layout must be cover, left, right, top or full"},
         {"=== P\n@layout left 50\n", "line 2: the text column must be 100 to 520 pixels wide"},
+        {"=== P\n@layout top 300\n",
+         "line 2: the figures above the text must be 60 to 260 pixels high"},
+        {"=== P\n@layout top 80 90\n",
+         "line 2: the figures above the text must be 60 to 260 pixels high"},
         {"=== P\n@figure 1 2 3\n", "line 2: @figure needs x y width height"},
         {"=== P\n@figure 1 2 3 x\n", "line 2: @figure needs x y width height"},
         {"=== P\n@figure 1 2 0 4\n", "line 2: a figure's area must not be empty"},

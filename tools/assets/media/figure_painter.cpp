@@ -148,6 +148,9 @@ QString draw_callouts(QPainter& p, const Figure& f, const Mapping& m, const QRec
 }  // namespace
 
 QString paint_figure(QPainter& p, const Figure& figure, const QRectF& slot, SkinArt& art) {
+    const QString caption = QString::fromStdString(figure.caption);
+    if (QFontMetricsF(art_font(kCaptionPx, false, true)).horizontalAdvance(caption) > slot.width())
+        return QStringLiteral("its caption is wider than the figure");
     QRectF box = slot;
     if (!figure.caption.empty()) box.setBottom(box.bottom() - kCaptionPx - 6);
     const double left_w = widest_label(figure, true);
@@ -170,9 +173,8 @@ QString paint_figure(QPainter& p, const Figure& figure, const QRectF& slot, Skin
     if (!figure.caption.empty()) {
         p.setFont(art_font(kCaptionPx, false, true));
         p.setPen(kInk);
-        const QRectF caption(slot.left(), m.frame().bottom() + 4, slot.width(), kCaptionPx + 4);
-        p.drawText(caption, Qt::AlignHCenter | Qt::AlignTop,
-                   QString::fromStdString(figure.caption));
+        const QRectF below(slot.left(), m.frame().bottom() + 4, slot.width(), kCaptionPx + 4);
+        p.drawText(below, Qt::AlignHCenter | Qt::AlignTop, caption);
     }
     p.restore();
     return error;

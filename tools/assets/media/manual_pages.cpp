@@ -54,6 +54,12 @@ struct Columns {
 Columns columns(const Page& page) {
     const QRectF body(kMargin, kBodyTop, kPageWidth - 2 * kMargin, kBodyBottom - kBodyTop);
     if (page.layout == Layout::Full || page.figures.empty()) return {body, {}};
+    if (page.layout == Layout::FiguresAbove) {
+        const double fh = page.figure_height > 0 ? page.figure_height : body.height() / 2;
+        return {QRectF(body.left(), body.top() + fh + kColumnGap, body.width(),
+                       body.height() - fh - kColumnGap),
+                QRectF(body.left(), body.top(), body.width(), fh)};
+    }
     const double tw = page.text_width > 0 ? page.text_width : kDefaultTextWidth;
     const double fw = body.width() - tw - kColumnGap;
     if (page.layout == Layout::TextRight)
@@ -95,13 +101,17 @@ QString paint_text(QPainter& p, const Page& page, const QRectF& column) {
     return {};
 }
 
+// Several figures share the column: one above the other, or side by side above the text.
 QString paint_figures(QPainter& p, const Page& page, const QRectF& column, SkinArt& art) {
     const auto n = static_cast<double>(page.figures.size());
     constexpr double kGap = 10;
-    const double h = (column.height() - kGap * (n - 1)) / n;
+    const bool across = page.layout == Layout::FiguresAbove;
+    const double size = ((across ? column.width() : column.height()) - kGap * (n - 1)) / n;
     for (size_t i = 0; i < page.figures.size(); ++i) {
-        const QRectF slot(column.left(), column.top() + static_cast<double>(i) * (h + kGap),
-                          column.width(), h);
+        const double step = static_cast<double>(i) * (size + kGap);
+        const QRectF slot = across
+                                ? QRectF(column.left() + step, column.top(), size, column.height())
+                                : QRectF(column.left(), column.top() + step, column.width(), size);
         if (auto e = paint_figure(p, page.figures[i], slot, art); !e.isEmpty())
             return QStringLiteral("figure %1: %2").arg(i + 1).arg(e);
     }

@@ -121,20 +121,29 @@ class Reader {
 
     std::string layout(const std::string& rest) {
         std::istringstream words(rest);
-        std::string kind, width, extra;
-        words >> kind >> width >> extra;
+        std::string kind, size, extra;
+        words >> kind >> size >> extra;
         static const std::pair<const char*, Layout> kinds[] = {{"cover", Layout::Cover},
                                                                {"left", Layout::TextLeft},
                                                                {"right", Layout::TextRight},
+                                                               {"top", Layout::FiguresAbove},
                                                                {"full", Layout::Full}};
         const auto it = std::find_if(std::begin(kinds), std::end(kinds),
                                      [&](const auto& k) { return kind == k.first; });
-        if (it == std::end(kinds)) return "layout must be cover, left, right or full";
+        if (it == std::end(kinds)) return "layout must be cover, left, right, top or full";
         page().layout = it->second;
-        double w = 0;
-        if (!width.empty() && (!to_number(width, w) || w < 100 || w > 520 || !extra.empty()))
-            return "the text column must be 100 to 520 pixels wide";
-        page().text_width = static_cast<int>(w);
+        if (size.empty()) return extra.empty() ? "" : "unexpected '" + extra + "'";
+        double v = 0;
+        const bool number = to_number(size, v) && extra.empty();
+        if (it->second == Layout::FiguresAbove) {
+            if (!number || v < 60 || v > 260)
+                return "the figures above the text must be 60 to 260 pixels high";
+            page().figure_height = static_cast<int>(v);
+        } else {
+            if (!number || v < 100 || v > 520)
+                return "the text column must be 100 to 520 pixels wide";
+            page().text_width = static_cast<int>(v);
+        }
         return {};
     }
 

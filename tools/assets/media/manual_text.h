@@ -36,12 +36,13 @@ struct Block {
     std::string text;  // with inline marks: **bold**, [Key]
 };
 
-enum class Layout { Cover, TextLeft, TextRight, Full };
+enum class Layout { Cover, TextLeft, TextRight, FiguresAbove, Full };
 
 struct Page {
     std::string title;
     Layout layout = Layout::TextLeft;
-    int text_width = 0;  // pixels of the text column; 0 = the layout's default
+    int text_width = 0;     // pixels of the text column; 0 = the layout's default
+    int figure_height = 0;  // FiguresAbove: pixels of the band of figures above the text
     std::vector<Block> blocks;
     std::vector<Figure> figures;
 };
