@@ -458,6 +458,7 @@ TEST_P(GorvoRelease, ToboWalksToTheRightEndThenTwentyPointsAndANewStage) {
         g.put_enemy(c, 4);  // nothing is tested during the walk
     g.put_enemy(p.lock + 1, 2);
     stand_under_lock(g, p.lock);
+    g.s().game_ticks = 20;  // within the full points; the new stage counts from 1 again
     g.step(Control::Up);
     const Millis c = g.now() + 1 + 2585 + 1;  // first step of the scene
     g.at(c - 1);
