@@ -39,6 +39,45 @@ void stand_under_lock(Game& g, int k) {
     g.s().key_pos = k;
 }
 
+TEST(KeySequence, FromTheWaitingPlaceToAnOpenLockByPlayAlone) {
+    Game g;  // no enemy enters; every lock draw is 1: lock 3
+    g.start();
+    auto steps = [&](Control c, int n) {
+        for (int i = 0; i < n; ++i)
+            g.step(c);
+    };
+    g.step(Control::Up);
+    g.step(Control::Jump);  // the key rises to the upper place while Tobo falls back
+    g.wait(1300);
+    EXPECT_EQ(g.s().key_pos, 1);
+    steps(Control::Right, 4);
+    g.step(Control::Jump);  // onto the right ladder
+    g.step(Control::Up);
+    steps(Control::Left, 4);
+    g.step(Control::Jump);  // onto the left ladder
+    g.step(Control::Up);
+    ASSERT_TRUE(g.tobo_at(1, 4));
+    g.step(Control::Jump);  // the key goes on to a lock
+    g.wait(1300);
+    EXPECT_EQ(g.s().key_pos, 3);
+    EXPECT_TRUE(g.tobo_at(1, 4));
+    steps(Control::Right, 2);
+    g.step(Control::Jump);  // grips the vine
+    steps(Control::Up, 2);
+    ASSERT_TRUE(g.tobo_at(3, 1));
+    EXPECT_LE(g.s().game_ticks, 24);
+    g.step(Control::Up);
+    g.wait(2585 + 1);
+    EXPECT_TRUE(g.s().play_enabled);
+    EXPECT_EQ(g.s().score, 15);
+    EXPECT_EQ(g.s().key_pos, 6);
+    EXPECT_FALSE(g.lit(im_chain_03));
+    EXPECT_TRUE(g.lit(im_chain_02));
+    EXPECT_TRUE(g.lit(im_chain_04));
+    EXPECT_TRUE(g.lit(im_chain_05));
+    EXPECT_EQ(g.s().lives, 2);
+}
+
 TEST(KeySequence, BottomPickupRaisesTheKeyToTheUpperPlaceBesideTheGame) {
     Game g;
     g.start();

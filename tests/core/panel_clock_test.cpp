@@ -105,19 +105,5 @@ INSTANTIATE_TEST_SUITE_P(Numbers, HighScorePanel,
                                            Shown{"70", "  70"}, Shown{"700", " 700"},
                                            Shown{"1234", " 234"}, Shown{"1005", "   5"}));
 
-TEST(ScorePanel, TheGameStartsFromAZeroAfterTheHighScoreView) {
-    Game g;
-    g.settings.values["HiScore1"] = "250";
-    g.hh.load_settings();
-    g.hh.im_background_closedClick();
-    g.press(Control::GameA);
-    EXPECT_EQ(g.panel(), " 250");
-    g.release(Control::GameA);
-    EXPECT_EQ(g.panel(), "   0");
-    EXPECT_EQ(g.s().score, 0);
-    EXPECT_TRUE(g.lit(im_panel_game_a));
-    EXPECT_TRUE(g.lives_shown(true, true));
-}
-
 }  // namespace
 }  // namespace gorvo::test
