@@ -66,10 +66,14 @@ DecodeResult decode(const ByteReader& bytes, const dib::Layout& layout) {
         layout.icon && header.bits == 32 && header.compression == dib::Compression::None;
     if (icon_alpha) dib::make_channel(0xFF000000u, header.alpha);
 
-    auto picture =
-        allocate_picture(static_cast<int>(header.width), static_cast<int>(header.height));
     const bool rle = header.compression == dib::Compression::Rle8 ||
                      header.compression == dib::Compression::Rle4;
+    // Checked before allocating, so that a short file cannot claim a large picture.
+    if (!rle && !bytes.has(header.pixels, static_cast<std::size_t>(dib::plain_data_size(header)))) {
+        return failure("the file ends inside its pixel data");
+    }
+    auto picture =
+        allocate_picture(static_cast<int>(header.width), static_cast<int>(header.height));
     std::string problem = rle ? dib::read_rle_pixels(bytes, header, *picture)
                               : dib::read_plain_pixels(bytes, header, *picture);
     if (!problem.empty()) return failure(problem);

@@ -54,6 +54,9 @@ struct Layout {
 // before any pixel memory is allocated. Returns the reason on failure, else empty.
 std::string read_header(const ByteReader& bytes, const Layout& layout, Header& out);
 
+// Bytes of uncompressed pixel data the header calls for (the last row may lack its padding).
+std::int64_t plain_data_size(const Header& header);
+
 // Uncompressed and bit-field pixel data into picture (already sized); empty or a reason.
 std::string read_plain_pixels(const ByteReader& bytes, const Header& header, Picture& picture);
 

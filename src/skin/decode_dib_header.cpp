@@ -144,15 +144,15 @@ std::string read_palette(const ByteReader& bytes, const Layout& layout, std::uin
     const std::size_t full = out.bits <= 8 ? std::size_t{1} << out.bits : 0;
     std::size_t declared = raw.colours_used != 0 ? raw.colours_used : full;
     if (out.bits > 8) declared = raw.colours_used;  // an unused palette, skipped
-    std::size_t room = (bytes.size() - std::min(bytes.size(), start)) / entry;
-    if (layout.pixel_offset && *layout.pixel_offset > start) {
-        room = std::min(room, (*layout.pixel_offset - start) / entry);
+    const std::size_t in_file = (bytes.size() - std::min(bytes.size(), start)) / entry;
+    // Only a declared length is a claim the file can fail; older headers have none, and their
+    // palette simply ends where the pixel data begins.
+    if (declared > in_file && (raw.colours_used != 0 || layout.icon)) {
+        return "the palette is larger than the file";
     }
-    std::size_t count = declared;
-    if (declared > room) {
-        // Older headers have no length field: their palette is simply cut short.
-        if (raw.colours_used != 0 || layout.icon) return "the palette is larger than the file";
-        count = room;
+    std::size_t count = std::min(declared, in_file);
+    if (layout.pixel_offset && *layout.pixel_offset > start) {
+        count = std::min(count, (*layout.pixel_offset - start) / entry);
     }
     out.pixels = layout.pixel_offset && *layout.pixel_offset >= start ? *layout.pixel_offset
                                                                       : start + count * entry;

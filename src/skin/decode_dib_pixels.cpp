@@ -48,11 +48,15 @@ void read_bgr_row(const std::uint8_t* in, const Header& header, std::uint8_t* ou
 
 }  // namespace
 
+std::int64_t plain_data_size(const Header& header) {
+    // Some writers leave out the last row's padding.
+    const std::int64_t last_row = (header.width * header.bits + 7) / 8;
+    return row_stride(header.width, header.bits) * (header.height - 1) + last_row;
+}
+
 std::string read_plain_pixels(const ByteReader& bytes, const Header& header, Picture& picture) {
     const std::int64_t stride = row_stride(header.width, header.bits);
-    // The last row needs no padding: some writers leave it out.
-    const std::int64_t last_row = (header.width * header.bits + 7) / 8;
-    const std::int64_t needed = stride * (header.height - 1) + last_row;
+    const std::int64_t needed = plain_data_size(header);
     if (!bytes.has(header.pixels, static_cast<std::size_t>(needed))) {
         return "the file ends inside its pixel data";
     }
