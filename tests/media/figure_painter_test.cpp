@@ -20,6 +20,10 @@ class FigurePainter : public ::testing::Test {
         static char* argv[] = {name, nullptr};
         if (!QGuiApplication::instance()) app_ = new QGuiApplication(argc, argv);
     }
+    static void TearDownTestSuite() {
+        delete app_;
+        app_ = nullptr;
+    }
     void SetUp() override {
         ASSERT_EQ(art_.load_folder(GORVO_TEST_DRAWINGS).toStdString(), "");
         page_ = QImage(200, 200, QImage::Format_RGB32);
@@ -88,11 +92,14 @@ TEST_F(FigurePainter, NamesWhatItCannotDraw) {
     EXPECT_EQ(paint(labelled).toStdString(), "the skin has no element im_gone");
 }
 
-TEST_F(FigurePainter, RefusesLabelsThatDoNotFitBesideThePicture) {
+TEST_F(FigurePainter, RefusesLabelsAndCaptionsThatDoNotFit) {
     Figure f = figure({0, 0, 605, 748}, {{"im_background_open", ""}});
     for (int i = 0; i < 14; ++i)
         f.callouts.push_back({"im_tobo_01_09", false, "Label"});
     EXPECT_EQ(paint(f).toStdString(), "its labels do not fit beside it");
+    Figure g = figure({0, 0, 605, 748}, {{"im_background_open", ""}});
+    g.caption = "A caption far too long to be read under a figure only two hundred pixels wide";
+    EXPECT_EQ(paint(g).toStdString(), "its caption is wider than the figure");
 }
 
 }  // namespace
