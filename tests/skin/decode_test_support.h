@@ -1,11 +1,10 @@
-// Helpers for the picture decoder tests: a small JSON reader for the corpus manifest, PAM
-// files, and building picture files in memory.
+// Helpers for the picture decoder tests: the corpus manifest, PAM files, and picture files
+// built in memory.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,34 +13,19 @@
 
 namespace gorvo::test {
 
-// A parsed JSON value; only what the manifest needs.
-struct Json {
-    enum class Kind { Null, Bool, Number, String, Array, Object } kind = Kind::Null;
-    bool boolean = false;
-    double number = 0;
-    std::string text;
-    std::vector<Json> items;
-    std::map<std::string, Json> fields;
-
-    const Json* find(const std::string& key) const;
-    std::string string_or(const std::string& key, const std::string& fallback) const;
-    std::optional<double> number_at(const std::string& key) const;
-};
-
-// Parses a JSON document; nullopt (and a reason in error) when it is not valid JSON.
-std::optional<Json> parse_json(const std::string& text, std::string& error);
+// One manifest entry's scalar fields as text ("32", "accept", "true"); fields of the nested
+// header object as "header.width".
+using ManifestEntry = std::map<std::string, std::string>;
+std::vector<ManifestEntry> read_manifest(const std::filesystem::path& file);
 
 std::vector<std::uint8_t> read_bytes(const std::filesystem::path& file);
+std::vector<std::uint8_t> corpus_file(const std::string& name);
 
 // A PAM file with TUPLTYPE RGB_ALPHA, 8 bits; nullopt when unreadable.
 std::optional<Picture> read_pam(const std::filesystem::path& file);
 
-// Little-endian writers for building headers by hand.
-void put_u16(std::vector<std::uint8_t>& out, std::uint32_t value);
-void put_u32(std::vector<std::uint8_t>& out, std::uint32_t value);
-
-// A BMP file built field by field. Palette entries are 0x00RRGGBB; masks are written after a
-// 40-byte header for bit-field compression, inside larger headers otherwise.
+// A BMP file (40-byte header, or 124 with masks inside). Palette entries are 0x00RRGGBB;
+// masks (red, green, blue, alpha) follow a 40-byte header when compression is bit fields.
 struct BmpSpec {
     std::int32_t width = 1;
     std::int32_t height = 1;
@@ -49,18 +33,15 @@ struct BmpSpec {
     std::uint32_t compression = 0;
     std::uint32_t header_size = 40;
     std::vector<std::uint32_t> palette;
-    std::uint32_t masks[4] = {0, 0, 0, 0};  // red, green, blue, alpha
-    std::vector<std::uint8_t> pixels;       // stored rows, as written to the file
+    std::uint32_t masks[4] = {0, 0, 0, 0};
+    std::vector<std::uint8_t> pixels;  // as stored in the file
 };
 std::vector<std::uint8_t> make_bmp(const BmpSpec& spec);
 
-// An icon file holding the given entries (each a bitmap without file header, or a PNG file).
+// An icon file holding the given entries (bitmaps without file header, or PNG files).
 std::vector<std::uint8_t> make_ico(const std::vector<std::vector<std::uint8_t>>& entries);
 
-// A file of the corpus, or of the test data folder.
-std::vector<std::uint8_t> corpus_file(const std::string& name);
-
-// RGBA of one pixel as a short text, for readable failure messages.
+// RGBA of one pixel as text, for readable expectations: "(255,0,0,255)".
 std::string pixel_text(const Picture& picture, int x, int y);
 
 }  // namespace gorvo::test
