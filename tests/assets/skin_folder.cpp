@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace gorvo::test {
 
@@ -10,11 +11,12 @@ std::string program_dir() {
     return GORVO_PROGRAM_DIR;
 }
 
-const ProfileFile& shipped_config() {
-    static ProfileFile file;
-    static const bool loaded = file.load(program_dir() + "/Config.ini");
-    EXPECT_TRUE(loaded) << "cannot read " << program_dir() << "/Config.ini";
-    return file;
+const skin::Profile& shipped_config() {
+    static const std::optional<skin::Profile> file =
+        skin::Profile::load(program_dir() + "/Config.ini");
+    EXPECT_TRUE(file) << "cannot read " << program_dir() << "/Config.ini";
+    static const skin::Profile empty;
+    return file ? *file : empty;
 }
 
 std::string folder_path(const std::string& value) {
@@ -33,11 +35,20 @@ int section_of(ImageId id) {
 }
 
 QImage skin_picture(ImageId id) {
-    const ProfileFile& config = shipped_config();
-    const auto name = config.value("Image" + std::to_string(section_of(id)), "Filename");
+    const skin::Profile& config = shipped_config();
+    const auto name = config.find("Image" + std::to_string(section_of(id)), "Filename");
     if (!name || name->empty() || *name == "nil") return {};
-    const std::string dir = folder_path(config.value("Common", "SkinDir").value_or(""));
+    const std::string dir = folder_path(config.find("Common", "SkinDir").value_or(""));
     return QImage(QString::fromStdString(dir + *name));
+}
+
+QImage skin_picture_at(ImageId id, int scale) {
+    const skin::Profile& config = shipped_config();
+    const auto name = config.find("Image" + std::to_string(section_of(id)), "Filename");
+    if (!name || name->size() < 4 || *name == "nil") return {};
+    const std::string dir = folder_path(config.find("Common", "SkinDir").value_or(""));
+    const std::string stem = name->substr(0, name->size() - 4);  // without ".png"
+    return QImage(QString::fromStdString(dir + stem + "@" + std::to_string(scale) + "x.png"));
 }
 
 QRect design_rect(ImageId id) {

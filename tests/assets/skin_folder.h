@@ -7,14 +7,14 @@
 #include <string>
 
 #include "core/images.h"
-#include "profile_file.h"
+#include "skin/profile.h"
 
 namespace gorvo::test {
 
 std::string program_dir();
 
 // Config.ini of the program folder; fails the calling test when it cannot be read.
-const ProfileFile& shipped_config();
+const skin::Profile& shipped_config();
 
 // A folder value of Config.ini (backslashes or slashes, relative to the program folder).
 std::string folder_path(const std::string& value);
@@ -24,6 +24,9 @@ int section_of(ImageId id);
 
 // The picture that Config.ini names for a skin image, decoded; null when it names none.
 QImage skin_picture(ImageId id);
+
+// Its companion drawn at `scale` times the size (NAME@2x.png beside NAME.png); null when none.
+QImage skin_picture_at(ImageId id, int scale);
 
 // A design rectangle as a QRect.
 QRect design_rect(ImageId id);

@@ -21,7 +21,7 @@ const std::vector<Named>& named_pictures() {
         std::vector<Named> out;
         for (ImageId id : kSkinImages) {
             const auto name =
-                shipped_config().value("Image" + std::to_string(section_of(id)), "Filename");
+                shipped_config().find("Image" + std::to_string(section_of(id)), "Filename");
             if (name && *name != "nil") out.push_back({id, skin_picture(id)});
         }
         return out;
@@ -40,14 +40,16 @@ int count_pixels(const QImage& image, bool (*test)(QRgb)) {
     return n;
 }
 
-TEST(SkinPictures, EveryNamedFileLoadsWithAlphaAtTheSizeItIsDrawnAt) {
+TEST(SkinPictures, EveryPictureHasADoubleSizeCompanion) {
     // 147 images less the four digit positions, which name no picture.
-    EXPECT_EQ(named_pictures().size(), 143u);
+    ASSERT_EQ(named_pictures().size(), 143u);
     for (const Named& p : named_pictures()) {
         SCOPED_TRACE(name_of(p.id));
         ASSERT_FALSE(p.picture.isNull());
-        EXPECT_TRUE(p.picture.hasAlphaChannel());
-        EXPECT_EQ(p.picture.size(), drawn_rect(p.id).size());
+        const QImage twice = skin_picture_at(p.id, 2);
+        ASSERT_FALSE(twice.isNull());
+        EXPECT_TRUE(twice.hasAlphaChannel());
+        EXPECT_EQ(twice.size(), p.picture.size() * 2);
     }
 }
 
