@@ -76,6 +76,8 @@ run_target() {
         -artifact_prefix="$out/crashes/$t/" "${dirs[@]}" >"$log" 2>&1 || status=$?
     local runs
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+    # One line per run, for the record of how long each target has run.
+    echo "$(date -u +%FT%TZ) $t seconds=$seconds runs=${runs:-?} exit=$status" >>"$out/history.txt"
     if [ "$status" -ne 0 ]; then
         echo "fuzz $t: FAULT after ${runs:-?} runs (exit $status); log $log, inputs in $out/crashes/$t/"
         grep -m1 -E 'ERROR: (AddressSanitizer|UndefinedBehaviorSanitizer|libFuzzer)|runtime error|^[a-z]+: ' \

@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev
     xvfb xauth xdotool x11-utils imagemagick
     fonts-liberation fonts-dejavu-core
+    clang libclang-rt-14-dev
 )
 
 missing=()
