@@ -11,48 +11,48 @@ namespace {
 using skin::decode_bmp;
 
 // A V5 bitmap of two 32-bit pixels with an alpha mask in the top byte.
-BmpSpec two_pixels_with_alpha(std::uint8_t first_alpha, std::uint8_t second_alpha) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.bits = 32;
-    spec.compression = 3;
-    spec.header_size = 124;
-    spec.masks[0] = 0x00FF0000;
-    spec.masks[1] = 0x0000FF00;
-    spec.masks[2] = 0x000000FF;
-    spec.masks[3] = 0xFF000000;
-    spec.pixels = {10, 20, 30, first_alpha, 40, 50, 60, second_alpha};
-    return spec;
+BmpFields two_pixels_with_alpha(std::uint8_t first_alpha, std::uint8_t second_alpha) {
+    BmpFields bmp;
+    bmp.width = 2;
+    bmp.bits = 32;
+    bmp.compression = 3;
+    bmp.header_size = 124;
+    bmp.masks[0] = 0x00FF0000;
+    bmp.masks[1] = 0x0000FF00;
+    bmp.masks[2] = 0x000000FF;
+    bmp.masks[3] = 0xFF000000;
+    bmp.pixels = {10, 20, 30, first_alpha, 40, 50, 60, second_alpha};
+    return bmp;
 }
 
 // Alpha is straight; a mask that holds 0 everywhere was declared but not used, and without
 // bit-field compression the mask does not apply at all. Both mean an opaque picture.
 TEST(BmpAlpha, AlphaMaskCountsOnlyWhenUsed) {
-    BmpSpec plain = two_pixels_with_alpha(128, 0);
+    BmpFields plain = two_pixels_with_alpha(128, 0);
     plain.compression = 0;
-    const std::pair<BmpSpec, const char*> cases[] = {
+    const std::pair<BmpFields, const char*> cases[] = {
         {two_pixels_with_alpha(128, 0), "(30,20,10,128)(60,50,40,0)"},
         {two_pixels_with_alpha(0, 0), "(30,20,10,255)(60,50,40,255)"},
         {plain, "(30,20,10,255)(60,50,40,255)"},
     };
-    for (const auto& [spec, pixels] : cases) {
+    for (const auto& [bmp, pixels] : cases) {
         SCOPED_TRACE(pixels);
-        const auto result = decode_bmp(make_bmp(spec));
+        const auto result = decode_bmp(make_bmp(bmp));
         ASSERT_TRUE(result) << result.error;
         EXPECT_EQ(pixel_text(*result.picture, 0, 0) + pixel_text(*result.picture, 1, 0), pixels);
         EXPECT_EQ(result.picture->has_alpha, std::string(pixels).find(",0)") != std::string::npos);
     }
 }
 
-BmpSpec rle8(std::vector<std::uint8_t> codes, int width = 4, int height = 2) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bits = 8;
-    spec.compression = 1;
-    spec.palette = {0x00000000, 0x00FF0000, 0x0000FF00};
-    spec.pixels = std::move(codes);
-    return spec;
+BmpFields rle8(std::vector<std::uint8_t> codes, int width = 4, int height = 2) {
+    BmpFields bmp;
+    bmp.width = width;
+    bmp.height = height;
+    bmp.bits = 8;
+    bmp.compression = 1;
+    bmp.palette = {0x00000000, 0x00FF0000, 0x0000FF00};
+    bmp.pixels = std::move(codes);
+    return bmp;
 }
 
 TEST(BmpRle, RunsLiteralsAndDeltasLandWhereTheCodesSay) {
@@ -82,26 +82,26 @@ TEST(BmpRle, DataEndingBeforeTheLastPixelIsRefused) {
 
 TEST(BmpHeader, ImpossibleHeadersAreRefusedWithAReason) {
     const auto with = [](auto change) {
-        BmpSpec spec;
-        spec.pixels = {0, 0, 255, 0};
-        change(spec);
-        return spec;
+        BmpFields bmp;
+        bmp.pixels = {0, 0, 255, 0};
+        change(bmp);
+        return bmp;
     };
     // The corpus covers the other refusals; these are the ones it lacks.
-    const std::pair<BmpSpec, const char*> cases[] = {
-        {with([](BmpSpec& s) { s.width = s.height = 16384; }), "MiB decoded"},
-        {with([](BmpSpec& s) { s.bits = 16, s.compression = 3, s.masks[0] = 0xF00F; }), "gaps"},
-        {with([](BmpSpec& s) { s.bits = 16, s.compression = 3, s.masks[0] = 0x10000; }),
+    const std::pair<BmpFields, const char*> cases[] = {
+        {with([](BmpFields& s) { s.width = s.height = 16384; }), "MiB decoded"},
+        {with([](BmpFields& s) { s.bits = 16, s.compression = 3, s.masks[0] = 0xF00F; }), "gaps"},
+        {with([](BmpFields& s) { s.bits = 16, s.compression = 3, s.masks[0] = 0x10000; }),
          "wider than a pixel"},
-        {with([](BmpSpec& s) { s.height = 3; }), "ends inside its pixel data"},
+        {with([](BmpFields& s) { s.height = 3; }), "ends inside its pixel data"},
     };
-    for (const auto& [spec, reason] : cases) {
+    for (const auto& [bmp, reason] : cases) {
         SCOPED_TRACE(reason);
-        const auto result = decode_bmp(make_bmp(spec));
+        const auto result = decode_bmp(make_bmp(bmp));
         EXPECT_FALSE(result);
         EXPECT_NE(result.error.find(reason), std::string::npos) << result.error;
     }
-    BmpSpec bare_last_row = with([](BmpSpec& s) { s.pixels.pop_back(); });
+    BmpFields bare_last_row = with([](BmpFields& s) { s.pixels.pop_back(); });
     EXPECT_TRUE(decode_bmp(make_bmp(bare_last_row))) << "the last row's padding may be missing";
 }
 

@@ -15,10 +15,10 @@ using skin::decode_ico;
 // mask whose first stored row (the picture's bottom row) hides the leftmost pixel.
 std::vector<std::uint8_t> bitmap_entry(int side, std::uint8_t red, int bits = 24,
                                        std::uint8_t alpha = 0) {
-    BmpSpec spec;
-    spec.width = side;
-    spec.height = 2 * side;
-    spec.bits = static_cast<std::uint16_t>(bits);
+    BmpFields bmp;
+    bmp.width = side;
+    bmp.height = 2 * side;
+    bmp.bits = static_cast<std::uint16_t>(bits);
     const std::size_t pixel_bytes = static_cast<std::size_t>(bits / 8);
     const std::size_t stride = (side * pixel_bytes + 3) / 4 * 4;
     const std::size_t mask_stride = (static_cast<std::size_t>(side) + 31) / 32 * 4;
@@ -28,11 +28,11 @@ std::vector<std::uint8_t> bitmap_entry(int side, std::uint8_t red, int bits = 24
             row[x * pixel_bytes + 2] = red;
             if (bits == 32) row[x * 4 + 3] = alpha;
         }
-        spec.pixels.insert(spec.pixels.end(), row.begin(), row.end());
+        bmp.pixels.insert(bmp.pixels.end(), row.begin(), row.end());
     }
-    spec.pixels.push_back(0x80);
-    spec.pixels.resize(spec.pixels.size() + mask_stride * side - 1, 0);
-    const std::vector<std::uint8_t> file = make_bmp(spec);
+    bmp.pixels.push_back(0x80);
+    bmp.pixels.resize(bmp.pixels.size() + mask_stride * side - 1, 0);
+    const std::vector<std::uint8_t> file = make_bmp(bmp);
     return {file.begin() + 14, file.end()};
 }
 

@@ -104,30 +104,30 @@ std::optional<Picture> read_pam(const std::filesystem::path& file) {
     return picture;
 }
 
-std::vector<std::uint8_t> make_bmp(const BmpSpec& spec) {
-    const bool masks_after = spec.header_size == 40 && spec.compression == 3;
+std::vector<std::uint8_t> make_bmp(const BmpFields& bmp) {
+    const bool masks_after = bmp.header_size == 40 && bmp.compression == 3;
     const std::uint32_t extra =
-        (masks_after ? 12 : 0) + static_cast<std::uint32_t>(spec.palette.size() * 4);
-    const std::uint32_t offset = 14 + spec.header_size + extra;
+        (masks_after ? 12 : 0) + static_cast<std::uint32_t>(bmp.palette.size() * 4);
+    const std::uint32_t offset = 14 + bmp.header_size + extra;
     std::vector<std::uint8_t> out = {'B', 'M'};
     for (std::uint32_t field :
-         {offset + static_cast<std::uint32_t>(spec.pixels.size()), 0u, offset, spec.header_size,
-          static_cast<std::uint32_t>(spec.width), static_cast<std::uint32_t>(spec.height)}) {
+         {offset + static_cast<std::uint32_t>(bmp.pixels.size()), 0u, offset, bmp.header_size,
+          static_cast<std::uint32_t>(bmp.width), static_cast<std::uint32_t>(bmp.height)}) {
         put_u32(out, field);
     }
     put_u16(out, 1);
-    put_u16(out, spec.bits);
-    for (std::uint32_t field : {spec.compression, 0u, 2835u, 2835u,
-                                static_cast<std::uint32_t>(spec.palette.size()), 0u}) {
+    put_u16(out, bmp.bits);
+    for (std::uint32_t field :
+         {bmp.compression, 0u, 2835u, 2835u, static_cast<std::uint32_t>(bmp.palette.size()), 0u}) {
         put_u32(out, field);
     }
-    const int mask_count = masks_after ? 3 : spec.header_size >= 56 ? 4 : 0;
+    const int mask_count = masks_after ? 3 : bmp.header_size >= 56 ? 4 : 0;
     for (int i = 0; i < mask_count; ++i)
-        put_u32(out, spec.masks[i]);
-    out.resize(14 + spec.header_size + (masks_after ? 12 : 0), 0);
-    for (std::uint32_t colour : spec.palette)
+        put_u32(out, bmp.masks[i]);
+    out.resize(14 + bmp.header_size + (masks_after ? 12 : 0), 0);
+    for (std::uint32_t colour : bmp.palette)
         put_u32(out, colour);
-    out.insert(out.end(), spec.pixels.begin(), spec.pixels.end());
+    out.insert(out.end(), bmp.pixels.begin(), bmp.pixels.end());
     return out;
 }
 

@@ -26,7 +26,7 @@ std::optional<Picture> read_pam(const std::filesystem::path& file);
 
 // A BMP file (40-byte header, or 124 with masks inside). Palette entries are 0x00RRGGBB;
 // masks (red, green, blue, alpha) follow a 40-byte header when compression is bit fields.
-struct BmpSpec {
+struct BmpFields {
     std::int32_t width = 1;
     std::int32_t height = 1;
     std::uint16_t bits = 24;
@@ -36,7 +36,7 @@ struct BmpSpec {
     std::uint32_t masks[4] = {0, 0, 0, 0};
     std::vector<std::uint8_t> pixels;  // as stored in the file
 };
-std::vector<std::uint8_t> make_bmp(const BmpSpec& spec);
+std::vector<std::uint8_t> make_bmp(const BmpFields& bmp);
 
 // An icon file holding the given entries (bitmaps without file header, or PNG files).
 std::vector<std::uint8_t> make_ico(const std::vector<std::vector<std::uint8_t>>& entries);
