@@ -23,10 +23,16 @@ std::filesystem::path temp_dir() {
 }
 
 std::string shell_quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
+    std::string q(1, '\'');
+    for (char c : s) {
+        if (c == '\'') {
+            q += "'\\''";
+        } else {
+            q += c;
+        }
+    }
+    q += '\'';
+    return q;
 }
 
 }  // namespace
@@ -51,9 +57,15 @@ ProgramRun run_sim(const std::vector<std::string>& args, const std::string& inpu
     const std::string out = (temp_dir() / ("out" + tag)).string();
     const std::string err = (temp_dir() / ("err" + tag)).string();
     std::string command = shell_quoted(GORVO_SIM_PROGRAM);
-    for (const std::string& a : args)
-        command += " " + shell_quoted(a);
-    command += " <" + shell_quoted(in) + " >" + shell_quoted(out) + " 2>" + shell_quoted(err);
+    for (const std::string& a : args) {
+        command += ' ';
+        command += shell_quoted(a);
+    }
+    // Appended piece by piece: gcc 12 misreads `literal + string` chains at -O2 (-Wrestrict).
+    for (const auto& [redirect, path] : {std::pair{" <", in}, {" >", out}, {" 2>", err}}) {
+        command += redirect;
+        command += shell_quoted(path);
+    }
     const int status = std::system(command.c_str());
     ProgramRun run;
     run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

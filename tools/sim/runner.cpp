@@ -1,25 +1,9 @@
 #include "sim/runner.h"
 
+#include "sim/actions.h"
 #include "sim/draws.h"
 
 namespace gorvo::sim {
-
-namespace {
-
-using InputAction = void (Handheld::*)();
-
-// The eighteen input actions, in the order of Action.
-constexpr InputAction kInputs[] = {
-    &Handheld::Inp_game_a_down, &Handheld::Inp_game_a_up, &Handheld::Inp_game_b_down,
-    &Handheld::Inp_game_b_up,   &Handheld::Inp_time_down, &Handheld::Inp_time_up,
-    &Handheld::Inp_acl_down,    &Handheld::Inp_acl_up,    &Handheld::Inp_up_down,
-    &Handheld::Inp_up_up,       &Handheld::Inp_left_down, &Handheld::Inp_left_up,
-    &Handheld::Inp_right_down,  &Handheld::Inp_right_up,  &Handheld::Inp_down_down,
-    &Handheld::Inp_down_up,     &Handheld::Inp_jump_down, &Handheld::Inp_jump_up,
-};
-static_assert(std::size(kInputs) == static_cast<std::size_t>(Action::open));
-
-}  // namespace
 
 Simulation::Simulation(const StartValues& start, RandomSource& random)
     : clock_(start.clock_minutes), hh_(sound_, settings_, clock_, random) {
@@ -43,19 +27,7 @@ void Simulation::run_before(Millis t, std::ostream& out) {
 }
 
 void Simulation::apply(Action a) {
-    switch (a) {
-        case Action::open:
-            // A hidden image takes no click.
-            if (hh_.images().visible(im_background_closed)) hh_.im_background_closedClick();
-            return;
-        case Action::reset_hiscores:
-            hh_.reset_hiscores();
-            return;
-        case Action::end:
-            return;
-        default:
-            (hh_.*kInputs[static_cast<int>(a)])();
-    }
+    apply_action(hh_, a);
 }
 
 void Simulation::finish_instant(std::ostream& out) {

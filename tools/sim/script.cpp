@@ -73,7 +73,12 @@ bool is_printable_ascii(std::string_view s) {
 
 std::string quoted(std::string_view s) {
     if (!is_printable_ascii(s)) return "(not printable ASCII)";
-    return "'" + std::string(s) + "'";
+    std::string q;
+    q.reserve(s.size() + 2);
+    q += '\'';
+    q += s;
+    q += '\'';
+    return q;
 }
 
 struct LineResult {

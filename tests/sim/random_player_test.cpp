@@ -1,0 +1,92 @@
+// The random player: its inputs must make a valid script (times never going back, every press
+// released, no release without a press), whatever the style.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "sim/actions.h"
+#include "sim/random_player.h"
+
+namespace gorvo::sim {
+namespace {
+
+struct Played {
+    std::vector<ScriptEvent> events;
+    std::string problem;
+};
+
+// At least `count` events, then on until nothing is held (one plan holds at most four events).
+Played play(RandomPlayer& p, int count) {
+    Played out;
+    std::map<Action, bool> held;  // by press action
+    auto anything_held = [&] {
+        for (const auto& [press, is_held] : held) {
+            if (is_held) return true;
+        }
+        return false;
+    };
+    Millis now = 0;
+    for (int i = 0; out.problem.empty() && (i < count || (anything_held() && i < count + 4)); ++i) {
+        const ScriptEvent e = p.next(now);
+        out.events.push_back(e);
+        if (e.time < now) out.problem = "time goes back at event " + std::to_string(i);
+        now = e.time;
+        const int a = static_cast<int>(e.action);
+        const auto press = static_cast<Action>(a - a % 2);
+        if (a % 2 == 0) {
+            held[press] = true;  // pressed again while held: an auto-repeat press
+        } else if (!held[press]) {
+            out.problem = "released without a press: " + std::string(action_name(e.action));
+        } else {
+            held[press] = false;
+        }
+    }
+    if (out.problem.empty() && anything_held()) out.problem = "a press is never released";
+    return out;
+}
+
+TEST(RandomPlayer, EveryStyleMakesAValidScript) {
+    for (const PlayStyle& style : {reckless_style(), wandering_style(), idle_style()}) {
+        for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+            RandomPlayer p(seed, style);
+            const Played played = play(p, 2000);
+            ASSERT_EQ(played.problem, "") << "seed " << seed;
+        }
+    }
+}
+
+TEST(RandomPlayer, ChoosingAGameComesFirstAndKeepsPressesPaired) {
+    RandomPlayer p(5, wandering_style());
+    play(p, 7);  // something is planned and maybe held
+    p.start_game(100'000, true);
+    EXPECT_TRUE(p.pending_press(Control::GameB));
+    const ScriptEvent down = p.next(100'000);
+    EXPECT_EQ(down.action, Action::game_b_down);
+    EXPECT_GE(down.time, 100'000);
+    const ScriptEvent up = p.next(down.time);
+    EXPECT_EQ(up.action, Action::game_b_up);
+    EXPECT_GT(up.time, down.time);
+    EXPECT_FALSE(p.pending_press(Control::GameB));
+}
+
+TEST(RandomPlayer, StylesPressWhatTheyWeigh) {
+    std::map<Action, int> pressed;
+    RandomPlayer p(9, reckless_style());
+    for (const ScriptEvent& e : play(p, 4000).events)
+        ++pressed[e.action];
+    EXPECT_EQ(pressed[Action::acl_down], 0) << "the reckless player never leaves the game";
+    EXPECT_GT(pressed[Action::right_down], pressed[Action::left_down]);
+    EXPECT_GT(pressed[Action::jump_down], 0);
+
+    std::map<Action, int> wandering;
+    RandomPlayer w(9, wandering_style());
+    for (const ScriptEvent& e : play(w, 4000).events)
+        ++wandering[e.action];
+    for (Action a : {Action::up_down, Action::down_down, Action::left_down, Action::right_down,
+                     Action::jump_down, Action::acl_down, Action::time_down}) {
+        EXPECT_GT(wandering[a], 0) << action_name(a);
+    }
+}
+
+}  // namespace
+}  // namespace gorvo::sim

@@ -1,0 +1,34 @@
+#include "sim/actions.h"
+
+namespace gorvo::sim {
+
+static_assert(press_action(Control::GameA) == Action::game_a_down);
+static_assert(release_action(Control::GameB) == Action::game_b_up);
+static_assert(press_action(Control::Jump) == Action::jump_down);
+static_assert(release_action(Control::Jump) == Action::jump_up);
+
+void apply_action(Handheld& hh, Action a) {
+    const int index = static_cast<int>(a);
+    if (index < 2 * kControlCount) {
+        const auto control = static_cast<Control>(index / 2);
+        if (index % 2 == 0) {
+            hh.press(control);
+        } else {
+            hh.release(control);
+        }
+        return;
+    }
+    switch (a) {
+        case Action::open:
+            // A hidden image takes no click.
+            if (hh.images().visible(im_background_closed)) hh.im_background_closedClick();
+            return;
+        case Action::reset_hiscores:
+            hh.reset_hiscores();
+            return;
+        default:
+            return;  // `end` is the runner's
+    }
+}
+
+}  // namespace gorvo::sim

@@ -1,0 +1,21 @@
+// Carrying out a script action on the handheld.
+#pragma once
+
+#include "core/handheld.h"
+#include "sim/script.h"
+
+namespace gorvo::sim {
+
+// The input action, the click on the closed case (ignored while it is hidden: a hidden image
+// takes no click) or the high-score reset. `end` does nothing here.
+void apply_action(Handheld& hh, Action a);
+
+// The press and release actions of a control.
+constexpr Action press_action(Control c) {
+    return static_cast<Action>(2 * static_cast<int>(c));
+}
+constexpr Action release_action(Control c) {
+    return static_cast<Action>(2 * static_cast<int>(c) + 1);
+}
+
+}  // namespace gorvo::sim
