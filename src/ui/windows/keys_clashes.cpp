@@ -8,7 +8,6 @@ KeyClashes find_key_clashes(const KeyChoices& choices) {
         for (std::size_t j = 0; j < choices.size(); ++j) {
             if (i == j || choices[i] != choices[j]) continue;
             result.clashing[i] = true;
-            result.clashing[j] = true;
             result.any = true;
         }
     }

@@ -15,8 +15,7 @@ struct KeyClashes {
     bool any = false;
 };
 
-// Compares every ordered pair of different slots; a choice is compared as it is, so two slots
-// without a valid choice also count as sharing one.
+// Compares every ordered pair of different slots, so both slots of a pair are marked.
 KeyClashes find_key_clashes(const KeyChoices& choices);
 
 }  // namespace gorvo::ui

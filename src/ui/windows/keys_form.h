@@ -1,6 +1,7 @@
 // TKeysForm, the "Key settings" window: nine drop-down lists binding the handheld's controls to
 // keys, a duplicate check that marks clashing slots red and holds back Accept, and Accept or
-// Escape. Created once, hidden; while it is open the main window takes no input.
+// Escape. Created once, hidden; while it is open the main window takes no input. It must not
+// be a child of the main window: disabling a widget disables the windows it parents as well.
 #pragma once
 
 #include <QPointer>
