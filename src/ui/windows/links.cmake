@@ -27,3 +27,17 @@ endforeach()
 set(GORVO_INSTALL_PROGRAM_DIR "lib/gorvo250" CACHE STRING
     "Folder, below the install prefix, of the installed program folder")
 install(DIRECTORY ${GORVO_PROGRAM_DIR}/Help DESTINATION ${GORVO_INSTALL_PROGRAM_DIR})
+
+# The window tests check the pictures and help pages in the program folder. Their target is
+# made later in the configure run, hence the deferred call.
+function(gorvo_links_wire_tests)
+    if(TARGET window_tests)
+        set_property(SOURCE ${PROJECT_SOURCE_DIR}/tests/windows/splash_links_test.cpp
+            TARGET_DIRECTORY window_tests APPEND PROPERTY COMPILE_DEFINITIONS
+            "GORVO_PROGRAM_DIR=\"${GORVO_PROGRAM_DIR}\"")
+        if(TARGET gorvo_media_assets)
+            add_dependencies(window_tests gorvo_media_assets)
+        endif()
+    endif()
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL gorvo_links_wire_tests)

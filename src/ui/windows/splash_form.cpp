@@ -91,7 +91,7 @@ void TSplashForm::build_links() {
 void TSplashForm::build_driver_choice() {
     text_label(this, QStringLiteral("Select sound driver:"), {98, 308, 116, 15}, 12, false,
                Qt::black);
-    cb_sound_ = new QComboBox(this);
+    cb_sound_ = new ShortenedComboBox(this);
     cb_sound_->setGeometry(217, 308, 144, 21);
     cb_sound_->setFont(layout_font(12));
     cb_sound_->setEditable(false);
@@ -117,6 +117,7 @@ void TSplashForm::build_driver_choice() {
     pal.setColor(QPalette::Window, kFooterColour);
     pal.setColor(QPalette::WindowText, Qt::white);
     chb_splashscreen_->setPalette(pal);
+    chb_splashscreen_->setBackgroundRole(QPalette::Window);
     chb_splashscreen_->setAutoFillBackground(true);
     chb_splashscreen_->setChecked(true);
     setTabOrder(cb_sound_, chb_splashscreen_);

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
@@ -37,7 +36,7 @@ class TSplashForm : public QWidget {
     // enabled and the game has not been started yet.
     void request_start();
 
-    QComboBox* cb_sound() const { return cb_sound_; }
+    ShortenedComboBox* cb_sound() const { return cb_sound_; }
     QCheckBox* chb_splashscreen() const { return chb_splashscreen_; }
     ImageButton* btn_play() const { return btn_play_; }
     ImageButton* btn_play_disabled() const { return btn_play_disabled_; }
@@ -73,7 +72,7 @@ class TSplashForm : public QWidget {
     UrlOpener open_url_;
     QPixmap background_;
     QPixmap box_picture_;
-    QComboBox* cb_sound_ = nullptr;
+    ShortenedComboBox* cb_sound_ = nullptr;
     QCheckBox* chb_splashscreen_ = nullptr;
     ImageButton* btn_play_ = nullptr;
     ImageButton* btn_play_disabled_ = nullptr;

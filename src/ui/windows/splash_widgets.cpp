@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace gorvo::ui {
 
@@ -80,6 +82,18 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
     }
     event->accept();
+}
+
+void ShortenedComboBox::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    p.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    option.currentText =
+        fontMetrics().elidedText(option.currentText, Qt::ElideRight, field.width());
+    p.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 }  // namespace gorvo::ui

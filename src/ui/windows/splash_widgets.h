@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QComboBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QString>
@@ -45,6 +46,17 @@ class LinkLabel : public QLabel {
 
   private:
     bool pressed_ = false;
+};
+
+// A drop-down list whose closed box shortens a text too long for it with an ellipsis, so a cut
+// entry reads as cut; the open list shows the entries in full.
+class ShortenedComboBox : public QComboBox {
+    Q_OBJECT
+  public:
+    using QComboBox::QComboBox;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // "Arial" at a pixel size; the font configuration picks a metric-compatible face when Arial
