@@ -110,6 +110,8 @@ TEST(SimProgram, UsageErrors) {
         {"--draws", "/nonexistent/draws.txt", script},
         {"--draws", temp_file("baddraws", "1 2 three"), script},
         {"--seed", "1", "/nonexistent/script.txt"},
+        {"--seed", "1", kGolden},      // a folder is no script
+        {"--draws", kGolden, script},  // nor a draws file
         {"--clock", "25:00", "--seed", "1", script},
     };
     for (const auto& args : bad) {

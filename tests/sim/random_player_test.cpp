@@ -69,24 +69,5 @@ TEST(RandomPlayer, ChoosingAGameComesFirstAndKeepsPressesPaired) {
     EXPECT_FALSE(p.pending_press(Control::GameB));
 }
 
-TEST(RandomPlayer, StylesPressWhatTheyWeigh) {
-    std::map<Action, int> pressed;
-    RandomPlayer p(9, reckless_style());
-    for (const ScriptEvent& e : play(p, 4000).events)
-        ++pressed[e.action];
-    EXPECT_EQ(pressed[Action::acl_down], 0) << "the reckless player never leaves the game";
-    EXPECT_GT(pressed[Action::right_down], pressed[Action::left_down]);
-    EXPECT_GT(pressed[Action::jump_down], 0);
-
-    std::map<Action, int> wandering;
-    RandomPlayer w(9, wandering_style());
-    for (const ScriptEvent& e : play(w, 4000).events)
-        ++wandering[e.action];
-    for (Action a : {Action::up_down, Action::down_down, Action::left_down, Action::right_down,
-                     Action::jump_down, Action::acl_down, Action::time_down}) {
-        EXPECT_GT(wandering[a], 0) << action_name(a);
-    }
-}
-
 }  // namespace
 }  // namespace gorvo::sim

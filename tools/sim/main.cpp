@@ -1,6 +1,7 @@
 // gorvo250-sim: runs the handheld without window, sound or settings file on a virtual clock,
 // from a script of timed inputs, and prints what a player would see and hear.
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -21,6 +22,9 @@ bool read_text(const std::string& path, std::string& text) {
         buffer << std::cin.rdbuf();
         if (std::cin.bad()) return false;
     } else {
+        // A folder opens like a file on some systems and then reads as empty.
+        std::error_code ec;
+        if (std::filesystem::is_directory(path, ec)) return false;
         std::ifstream in(path, std::ios::binary);
         if (!in) return false;
         buffer << in.rdbuf();
