@@ -65,7 +65,7 @@ TEST_P(GoldenTrace, MatchesLineByLine) {
 
 INSTANTIATE_TEST_SUITE_P(Sim, GoldenTrace,
                          ::testing::Values("game_a_start", "entry_blocking", "game_b_miss",
-                                           "clock_and_reset"));
+                                           "clock_and_reset", "jump_over_point"));
 
 TEST(SimProgram, DrawsRunningOutStopsBeforeTheInstantInProgress) {
     // The start of Game A makes 28 draws up to 9000; with 27 the eleventh enemy tick (8495)
