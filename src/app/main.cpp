@@ -3,6 +3,12 @@
 
 #include "app/program.h"
 
+// The font and message-bus libraries keep their caches for the life of the process by design;
+// the leak checker of the sanitizer build is told so, and reports everything else.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\nleak:libdbus-1.so\n";
+}
+
 int main(int argc, char* argv[]) {
     // The skin is drawn pixel for pixel, at the screen's own resolution.
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {

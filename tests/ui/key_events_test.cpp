@@ -3,6 +3,7 @@
 
 #include <QKeyEvent>
 
+#include "qt_test_app.h"
 #include "ui/key_choices.h"
 #include "ui/key_events.h"
 
@@ -17,6 +18,7 @@ constexpr quint32 kScan1 = 10, kScan0 = 19, kScanQ = 24, kScanA = 38, kScanLeftC
 
 QKeyEvent key(QEvent::Type type, int qt_key, Qt::KeyboardModifiers mods, quint32 scan,
               bool repeat = false) {
+    test::ensure_qt_app();  // key events belong to the application's keyboard
     return QKeyEvent(type, qt_key, mods, scan, 0, 0, QString(), repeat);
 }
 
