@@ -132,15 +132,15 @@ void TForm1::rebuild_frame() {
 }
 
 void TForm1::apply_presentation() {
+    // A fixed size: a window manager restoring a window from fullscreen may otherwise give it
+    // back its fullscreen size, and the case is never meant to be resized.
     const QSize size = painter_.frame().size();
+    setFixedSize(size);
     if (fullscreen_mode_) {
-        setGeometry(QRect(screen_origin(), size));
+        move(screen_origin());
         if (isVisible()) setWindowState(windowState() | Qt::WindowFullScreen);
-    } else {
-        if (windowState() & Qt::WindowFullScreen) {
-            setWindowState(windowState() & ~Qt::WindowFullScreen);
-        }
-        resize(size);
+    } else if (windowState() & Qt::WindowFullScreen) {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
     }
 }
 
