@@ -77,16 +77,6 @@ TEST(KeyBindingTable, StoredChoicesAreUsedAndAChoiceOutsideTheListFallsBack) {
     EXPECT_EQ(store.values["Key1"], "11");
 }
 
-TEST(KeyDispatchTable, TheLowerBindingWinsADuplicateCode) {
-    KeyBindings b = default_key_bindings();
-    AssignWord(b, 9, KeyBinding{37, 0});  // jump on the up arrow as well
-    EXPECT_EQ(control_for_code(b, 38), Control::Up);
-    AssignWord(b, 2, KeyBinding{2, 0});  // Game B on '1' like Game A
-    EXPECT_EQ(control_for_code(b, '1'), Control::GameA);
-    EXPECT_EQ(control_for_code(b, '9'), std::nullopt);
-    EXPECT_EQ(control_for_code(b, 0), std::nullopt);
-}
-
 TEST(ButtonHintTexts, NameTheDefaultKeys) {
     const ButtonHints h = Vid_Set_Button_Hints(default_key_bindings());
     EXPECT_EQ(h[im_background_closed], "click or press '5' to open the game");
