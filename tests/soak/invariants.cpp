@@ -42,6 +42,28 @@ bool flickers(int col, int row) {
     return (col == 0 && row == 6) || (col == 5 && row == 5);
 }
 
+// The 64 enemy cells with their segments (kNoImage where none), looked up once: the checks run
+// after every event.
+struct EnemyCell {
+    int col;
+    int row;
+    ImageId id;
+};
+
+const std::array<EnemyCell, 64>& enemy_cells() {
+    static const std::array<EnemyCell, 64> cells = [] {
+        const Images images;
+        std::array<EnemyCell, 64> out{};
+        for (int col = 0; col <= 7; ++col) {
+            for (int row = 1; row <= 8; ++row) {
+                out[col * 8 + row - 1] = {col, row, images.enemy_image(col, row)};
+            }
+        }
+        return out;
+    }();
+    return cells;
+}
+
 }  // namespace
 
 std::string check_ranges(const GameState& s) {
@@ -69,29 +91,25 @@ std::string check_ranges(const GameState& s) {
 
 std::string check_enemy_cells(const Handheld& hh) {
     const GameState& s = hh.state();
-    for (int col = 0; col <= 7; ++col) {
-        for (int row = 1; row <= 8; ++row) {
-            const int v = s.cell(col, row);
-            if (v != 0 && v != 1)
-                return "enemy cell " + cell_name(col, row) + " holds " + std::to_string(v);
-            if (v == 1 && hh.images().enemy_image(col, row) == kNoImage) {
-                return "enemy cell " + cell_name(col, row) + " set where no segment exists";
-            }
+    for (const EnemyCell& c : enemy_cells()) {
+        const int v = s.enemy_grid[c.col][c.row];
+        if (v != 0 && v != 1)
+            return "enemy cell " + cell_name(c.col, c.row) + " holds " + std::to_string(v);
+        if (v == 1 && c.id == kNoImage) {
+            return "enemy cell " + cell_name(c.col, c.row) + " set where no segment exists";
         }
     }
     return {};
 }
 
 std::string check_enemy_segments(const Handheld& hh) {
-    for (int col = 0; col <= 7; ++col) {
-        for (int row = 1; row <= 8; ++row) {
-            const ImageId id = hh.images().enemy_image(col, row);
-            if (id == kNoImage || flickers(col, row)) continue;
-            const bool lit = hh.images().visible(id);
-            if (lit != (hh.state().cell(col, row) == 1)) {
-                return std::string(kImageDefs[id].name) +
-                       (lit ? " lit over an empty cell" : " dark over an enemy");
-            }
+    const GameState& s = hh.state();
+    for (const EnemyCell& c : enemy_cells()) {
+        if (c.id == kNoImage || flickers(c.col, c.row)) continue;
+        const bool lit = hh.images().visible(c.id);
+        if (lit != (s.enemy_grid[c.col][c.row] == 1)) {
+            return std::string(kImageDefs[c.id].name) +
+                   (lit ? " lit over an empty cell" : " dark over an enemy");
         }
     }
     return {};

@@ -1,7 +1,10 @@
 #include "soak_game.h"
 
+#include <array>
+#include <memory>
 #include <vector>
 
+#include "climber.h"
 #include "rule_watch.h"
 #include "sim/actions.h"
 #include "sim/random_player.h"
@@ -21,31 +24,40 @@ class SilentSound : public SoundOutput {
     void silence() override {}
 };
 
+// How often enemies enter. Crowded: nearly at every chance, so the screens fill up and Tobo is
+// caught soon. Sparse: seldom, so that a careful player gets far.
+enum class Traffic { Uniform, Crowded, Sparse };
+
 // The seeded generator, remembering every draw so that the session can be replayed with
-// --draws. Crowded draws come out 0 three times in four: an enemy enters at almost every
-// chance, so the screens fill up and Tobo is caught soon.
+// --draws. Only the entry draws (n of 5 and more) are bent; the choice of a lock is not.
 class RememberedDraws : public RandomSource {
   public:
-    RememberedDraws(std::uint64_t seed, bool crowded) : random_(seed), crowded_(crowded) {}
+    RememberedDraws(std::uint64_t seed, Traffic traffic) : random_(seed), traffic_(traffic) {}
     int draw(int n) override {
-        int v = 0;
-        if (!crowded_ || n < 2 || random_.draw(4) == 0) v = random_.draw(n);
+        const int v = traffic_ == Traffic::Uniform || n < 5 ? random_.draw(n) : entry_draw(n);
         taken.push_back(v);
         return v;
     }
     std::vector<int> taken;
 
   private:
+    int entry_draw(int n) {
+        if (traffic_ == Traffic::Crowded) return random_.draw(4) == 0 ? random_.draw(n) : 0;
+        return random_.draw(60) == 0 ? 0 : 1 + random_.draw(n - 1);
+    }
+
     test::SeededRandom random_;
-    bool crowded_;
+    Traffic traffic_;
 };
 
 // The mix of sessions: mostly short games in crowded screens, some ordinary ones, a few slow
-// ones.
-enum class Shape { CrowdedReckless, CrowdedWandering, Reckless, Wandering, Idle };
+// ones, and the climber's long games.
+enum class Shape { CrowdedReckless, CrowdedWandering, Reckless, Wandering, Idle, Climber };
 
 Shape shape_for(std::uint64_t seed) {
     switch (seed % 50) {
+        case 44:
+            return Shape::Climber;
         case 45:
             return Shape::CrowdedWandering;
         case 46:
@@ -60,29 +72,32 @@ Shape shape_for(std::uint64_t seed) {
     }
 }
 
-bool crowded(Shape s) {
-    return s == Shape::CrowdedReckless || s == Shape::CrowdedWandering;
+Traffic traffic_for(Shape s) {
+    if (s == Shape::CrowdedReckless || s == Shape::CrowdedWandering) return Traffic::Crowded;
+    return s == Shape::Climber ? Traffic::Sparse : Traffic::Uniform;
 }
 
-sim::PlayStyle style_for(Shape s) {
+std::unique_ptr<sim::RandomPlayer> player_for(Shape s, std::uint64_t seed, const Handheld& hh) {
     switch (s) {
         case Shape::CrowdedReckless:
         case Shape::Reckless:
-            return sim::reckless_style();
+            return std::make_unique<sim::RandomPlayer>(seed, sim::reckless_style());
         case Shape::CrowdedWandering:
         case Shape::Wandering:
-            return sim::wandering_style();
+            return std::make_unique<sim::RandomPlayer>(seed, sim::wandering_style());
         case Shape::Idle:
+            return std::make_unique<sim::RandomPlayer>(seed, sim::idle_style());
+        case Shape::Climber:
             break;
     }
-    return sim::idle_style();
+    return std::make_unique<Climber>(seed, hh);
 }
 
 class SoakSession {
   public:
     SoakSession(std::uint64_t seed, int games)
-        : draws_(seed * 2 + 1, crowded(shape_for(seed))),
-          player_(seed, style_for(shape_for(seed))),
+        : draws_(seed * 2 + 1, traffic_for(shape_for(seed))),
+          player_(player_for(shape_for(seed), seed, hh_)),
           games_wanted_(games),
           next_game_b_(seed % 2 == 1) {
         sim::RandomPlayer setup(~seed, sim::PlayStyle{});
@@ -104,7 +119,7 @@ class SoakSession {
                 break;
             }
             choose_game_if_idle();
-            const sim::ScriptEvent e = player_.next(hh_.timers().now());
+            const sim::ScriptEvent e = player_->next(hh_.timers().now());
             run_timers_before(e.time);
             apply(e);
             run_timers_at(e.time);
@@ -148,6 +163,7 @@ class SoakSession {
     bool run_one(Millis until) {
         return hh_.timers().run_one(until, [this](TimerId id) {
             hh_.on_timer(id);
+            ++ticks_[static_cast<int>(id)];
             check(id);
         });
     }
@@ -177,8 +193,9 @@ class SoakSession {
     void choose_game_if_idle() {
         const std::int32_t mode = hh_.state().game_mode;
         if (mode != mode_all_segments && mode != mode_clock && mode != mode_game_over) return;
-        if (player_.pending_press(Control::GameA) || player_.pending_press(Control::GameB)) return;
-        player_.start_game(hh_.timers().now(), next_game_b_);
+        if (player_->pending_press(Control::GameA) || player_->pending_press(Control::GameB))
+            return;
+        player_->start_game(hh_.timers().now(), next_game_b_);
         next_game_b_ = !next_game_b_;
     }
 
@@ -211,6 +228,7 @@ class SoakSession {
         SoakResult r;
         r.failure = failure_;
         r.games = games_done_;
+        r.ticks = ticks_;
         r.duration = hh_.timers().now();
         r.script = script_ + std::to_string(r.duration) + " end\n";
         for (int v : draws_.taken)
@@ -225,7 +243,7 @@ class SoakSession {
     sim::VirtualClock clock_{0};
     RememberedDraws draws_;
     Handheld hh_{sound_, settings_, clock_, draws_};
-    sim::RandomPlayer player_;
+    std::unique_ptr<sim::RandomPlayer> player_;
     RuleWatch rules_;
     const int games_wanted_;
     bool next_game_b_;
@@ -238,6 +256,7 @@ class SoakSession {
     int hiscore_before_ = 0;
     std::size_t writes_before_ = 0;
     Millis game_started_at_ = 0;
+    std::array<long, kTimerCount> ticks_{};
     std::string script_;
     std::string failure_;
 };

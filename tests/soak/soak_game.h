@@ -2,6 +2,7 @@
 // the other by a random player on virtual time, with the invariants checked after every event.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -16,6 +17,7 @@ struct SoakResult {
     std::string script;   // the inputs, as a script for gorvo250-sim
     std::string draws;    // every random draw made, as a --draws file
     std::string options;  // the other command-line options that reproduce the run
+    std::array<long, kTimerCount> ticks{};  // how often each timer ticked: what was exercised
 };
 
 // The games' shape, the player, the stored high scores and the enemies follow from the seed.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <iostream>
 
@@ -28,11 +29,14 @@ TEST(Soak, CompleteGamesKeepEveryRule) {
     int played = 0;
     int failures = 0;
     Millis virtual_time = 0;
+    std::array<long, kTimerCount> ticks{};
     for (std::uint64_t seed = 1; played < games && failures < 3; ++seed) {
         const int session = std::min(kGamesPerSession, games - played);
         const SoakResult r = play_soak_session(seed, session);
         virtual_time += r.duration;
         played += r.games;
+        for (int t = 0; t < kTimerCount; ++t)
+            ticks[t] += r.ticks[t];
         if (!r.failure.empty()) {
             ++failures;
             ADD_FAILURE() << reproduction(seed, r);
@@ -42,6 +46,14 @@ TEST(Soak, CompleteGamesKeepEveryRule) {
     }
     std::cout << "[ soak     ] " << played << " complete games, " << virtual_time / 1000
               << " virtual seconds\n";
+    if (games < 10000 || failures > 0) return;
+    // The rules were checked through every sequence of the game, not only the easy ones.
+    for (TimerId t :
+         {TimerId::Timer_Key_Move, TimerId::Timer_Bonus_Lock, TimerId::Timer_Bonus_Complete,
+          TimerId::Timer_Bonus_Chance, TimerId::Timer_Score_Blink, TimerId::Timer_Miss,
+          TimerId::Timer_Game_Over, TimerId::Timer_Tobo_Jump}) {
+        EXPECT_GT(ticks[static_cast<int>(t)], 0) << timer_name(t) << " never ticked";
+    }
 }
 
 TEST(Soak, SameSeedSameSession) {

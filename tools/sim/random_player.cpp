@@ -76,6 +76,11 @@ void RandomPlayer::plan(Millis now) {
     }
 }
 
+void RandomPlayer::press_for(Millis at, Control c, Millis hold) {
+    add(at, press_action(c));
+    add(at + hold, release_action(c));
+}
+
 ScriptEvent RandomPlayer::next(Millis now) {
     if (plan_.empty()) plan(now);
     const ScriptEvent e = plan_.front();

@@ -31,16 +31,23 @@ PlayStyle idle_style();
 class RandomPlayer {
   public:
     RandomPlayer(std::uint64_t seed, const PlayStyle& style);
+    virtual ~RandomPlayer() = default;
 
     // The next input at or after `now`. Every press is followed by its release; a control may
-    // be pressed again before it (auto-repeat).
-    ScriptEvent next(Millis now);
+    // be pressed again before it (auto-repeat). A player with other ideas plans them first.
+    virtual ScriptEvent next(Millis now);
     // Presses and releases Game A or Game B soon after `now`, before anything else planned.
     void start_game(Millis now, bool game_b);
     // Whether a press of this control is planned and not yet handed out.
     bool pending_press(Control c) const;
     // A number in lo..hi, from the player's own generator.
     Millis uniform(Millis lo, Millis hi);
+
+  protected:
+    // Plans one press of c at `at`, released `hold` ms later.
+    void press_for(Millis at, Control c, Millis hold);
+    // Nothing planned: the next call of next() decides afresh.
+    bool idle() const { return plan_.empty(); }
 
   private:
     void plan(Millis now);
