@@ -12,7 +12,7 @@ constexpr std::uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A
 
 struct Entry {
     Bytes data;
-    std::int64_t area = 0;
+    std::uint64_t area = 0;  // a PNG entry may claim 2^32 - 1 on each side
     std::uint32_t bits = 0;
 };
 
@@ -45,7 +45,7 @@ void measure(Entry& entry, std::uint32_t listed_width, std::uint32_t listed_heig
         height = h / 2;
         entry.bits = bits;
     }
-    entry.area = std::int64_t{width} * std::int64_t{height};
+    entry.area = std::uint64_t{width} * std::uint64_t{height};
 }
 
 bool larger(const Entry& a, const Entry& b) {
