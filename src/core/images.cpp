@@ -1,6 +1,7 @@
 #include "core/images.h"
 
 #include <string>
+#include <unordered_map>
 
 namespace gorvo {
 
@@ -14,10 +15,15 @@ std::string two_digits(int n) {
 }  // namespace
 
 ImageId image_by_name(std::string_view name) {
-    for (int i = 0; i < kImageCount; ++i) {
-        if (kImageDefs[i].name == name) return static_cast<ImageId>(i);
-    }
-    return kNoImage;
+    // Built once: every handheld fills its tables by name, and tests build many handhelds.
+    static const std::unordered_map<std::string_view, ImageId> by_name = [] {
+        std::unordered_map<std::string_view, ImageId> m;
+        for (int i = 0; i < kImageCount; ++i)
+            m.emplace(kImageDefs[i].name, static_cast<ImageId>(i));
+        return m;
+    }();
+    const auto it = by_name.find(name);
+    return it == by_name.end() ? kNoImage : it->second;
 }
 
 Images::Images() {
