@@ -1,0 +1,17 @@
+# Pad play: the pad-to-control mapping, SDL's game controllers as the event source, the bridge
+# into the Qt event loop, and the screensaver held off over D-Bus while a pad player plays.
+find_package(SDL2 REQUIRED)
+find_package(Qt6 REQUIRED COMPONENTS Core DBus Widgets)
+
+add_library(gorvo_gamepad STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/gamepad_mapper.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/gamepad_sdl.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/screensaver_policy.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/screensaver_dbus.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/screensaver_inhibitor.cpp
+    ${PROJECT_SOURCE_DIR}/src/ui/gamepad_bridge.cpp
+)
+set_target_properties(gorvo_gamepad PROPERTIES AUTOMOC ON)
+target_include_directories(gorvo_gamepad PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(gorvo_gamepad PUBLIC gorvo_core SDL2::SDL2 Qt6::Core Qt6::DBus Qt6::Widgets)
+gorvo_defaults(gorvo_gamepad)

@@ -1,0 +1,41 @@
+// Game controllers through SDL's game-controller layer. Only that part of SDL is started (with
+// the event queue it brings), never its video, and SDL is told to leave the process's signals
+// alone. Pads are opened as SDL reports them plugged in, including those present at start,
+// and closed when they are unplugged.
+//
+// SDL offers no file descriptor to wait on, so plugging a pad in is noticed by polling: the
+// caller polls slowly while no pad is open and fast while one is.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/gamepad_source.h"
+
+typedef struct _SDL_GameController SDL_GameController;
+
+namespace gorvo::platform {
+
+class SdlControllerSource : public ControllerSource {
+  public:
+    SdlControllerSource();
+    ~SdlControllerSource() override;
+    SdlControllerSource(const SdlControllerSource&) = delete;
+    SdlControllerSource& operator=(const SdlControllerSource&) = delete;
+
+    bool available() const override { return started_; }
+    std::string reason() const override { return reason_; }
+    void poll(std::vector<PadEvent>& out) override;
+    int open_count() const override { return static_cast<int>(pads_.size()); }
+
+  private:
+    void open(int device_index, std::vector<PadEvent>& out);
+    void close(int instance, std::vector<PadEvent>& out);
+
+    bool started_ = false;
+    std::string reason_;
+    std::map<int, SDL_GameController*> pads_;  // by SDL's instance id
+};
+
+}  // namespace gorvo::platform

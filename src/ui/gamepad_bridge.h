@@ -1,0 +1,59 @@
+// Brings pad input into the program's event loop. While a pad is open its events are fetched
+// every 8 ms by a precise timer; while none is, the source is looked at once a second, only to
+// notice a pad being plugged in. Pad input acts only while the given window is the active
+// window, like its keys; when the window stops being active, whatever the pads hold is let go,
+// so no control stays pressed behind the player's back.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/gamepad_mapper.h"
+#include "platform/gamepad_source.h"
+
+namespace gorvo::ui {
+
+class GamepadBridge : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr int kPadPollMs = 8;
+    static constexpr int kPlugPollMs = 1000;
+
+    // `action` is called for every press and release, as a key of `window` would cause them.
+    GamepadBridge(std::unique_ptr<platform::ControllerSource> source, QWidget* window,
+                  platform::GamepadMapper::Action action, QObject* parent = nullptr);
+
+    // Fetches and acts on what the pads reported; the timer calls this.
+    void poll();
+
+    // The timer's wait, nothing when pads cannot be used at all.
+    std::optional<int> poll_interval() const;
+    const platform::GamepadMapper& mapper() const { return mapper_; }
+
+  signals:
+    // A player used a pad while the window was active.
+    void pad_used();
+    // The last open pad was unplugged.
+    void pads_gone();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool window_active() const;
+    void deactivated();
+    void pace();
+
+    std::unique_ptr<platform::ControllerSource> source_;
+    QPointer<QWidget> window_;
+    platform::GamepadMapper mapper_;
+    QTimer timer_;
+    std::vector<platform::PadEvent> events_;
+};
+
+}  // namespace gorvo::ui
