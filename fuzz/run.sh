@@ -58,7 +58,7 @@ make_seeds() {
 
 max_len() {
     case $1 in
-        profile | script) echo 16384 ;;
+        profile | script) echo 4096 ;;
         *) echo 65536 ;;
     esac
 }
