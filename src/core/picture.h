@@ -14,6 +14,9 @@ struct Picture {
     // and an image marked transparent then leaves out the picture's bottom-left colour.
     bool has_alpha = false;
     std::vector<std::uint8_t> rgba;  // width * height * 4 bytes
+    // The same picture drawn at twice the size, for screens of high pixel density; null when
+    // the skin has none. The picture itself stays the measure of every size and position.
+    std::shared_ptr<const Picture> hires;
 
     std::uint8_t* pixel(int x, int y) {
         return &rgba[(static_cast<std::size_t>(y) * width + x) * 4];

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "skin/hires_companion.h"
 #include "skin/integer_text.h"
 #include "skin/pictures.h"
 #include "skin/profile.h"
@@ -51,13 +52,15 @@ class SkinLoad {
         return false;
     }
 
-    // Decodes `file`; no picture (and the load's error set) when it cannot be decoded.
+    // Decodes `file` with its double-size companion, if it has one that fits; no picture (and
+    // the load's error set) when the file cannot be decoded. A companion never stops the load.
     PicturePtr decode(const std::filesystem::path& file) {
         DecodeResult decoded = load_picture(file);
         if (!decoded) {
             fail(decoded.error);
             return nullptr;
         }
+        attach_companion(file, *decoded.picture);
         return decoded.picture;
     }
 

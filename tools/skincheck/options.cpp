@@ -19,6 +19,8 @@ const char* const kUsage =
     "                    decode one picture as the game would and write it as an RGBA PAM file\n"
     "  --help            this text\n"
     "\n"
+    "A picture's double-size companion NAME@2x.EXT that cannot be decoded or is not exactly\n"
+    "twice the picture's size is reported on a 'warning: ' line after the picture's line.\n"
     "Relative folders named in the file resolve against the working directory.\n"
     "Exit status: 0 the load completed; 1 the game would show an error (printed as\n"
     "'error: TEXT'); 2 usage error.\n";

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "skin/hires_companion.h"
+
 namespace gorvo::skincheck {
 
 namespace {
@@ -28,6 +30,16 @@ std::string window_line(const skin::WindowLayout& layout) {
            std::to_string(layout.game_offset_y) + "\n";
 }
 
+// A line for a double-size companion that lies beside `file` but is left unused, so that the
+// author learns why the picture is not crisp on a dense screen; nothing otherwise.
+std::string companion_warning(const std::filesystem::path& file, const Picture& picture) {
+    if (picture.hires || file.empty()) return {};
+    const skin::CompanionResult companion = skin::load_companion(file, picture);
+    if (companion.problem.empty()) return {};
+    return "warning: companion " + companion.file.string() + " not used: " + companion.problem +
+           "\n";
+}
+
 bool shows_picture(const Images& images, ImageId id) {
     return images.visible(id) && images[id].picture != nullptr;
 }
@@ -35,17 +47,19 @@ bool shows_picture(const Images& images, ImageId id) {
 std::string backdrop_line(const skin::SkinLoadResult& result, const skin::WindowLayout& layout,
                           const Images& images) {
     if (!shows_picture(images, im_backdrop)) return "backdrop none\n";
-    return "backdrop file=" + result.progress.backdrop_file.string() + " " +
-           size_text(*images[im_backdrop].picture) +
-           " stretch=" + (layout.backdrop_stretch ? "1" : "0") + "\n";
+    const Picture& picture = *images[im_backdrop].picture;
+    return "backdrop file=" + result.progress.backdrop_file.string() + " " + size_text(picture) +
+           " stretch=" + (layout.backdrop_stretch ? "1" : "0") + "\n" +
+           companion_warning(result.progress.backdrop_file, picture);
 }
 
 std::string logo_line(const skin::SkinLoadResult& result, const Images& images) {
     if (!shows_picture(images, im_backdrop_logo)) return "logo none\n";
     const Rect& rect = images[im_backdrop_logo].rect;
-    return "logo file=" + result.progress.logo_file.string() + " " +
-           size_text(*images[im_backdrop_logo].picture) + " at=" + std::to_string(rect.left) + "," +
-           std::to_string(rect.top) + "\n";
+    const Picture& picture = *images[im_backdrop_logo].picture;
+    return "logo file=" + result.progress.logo_file.string() + " " + size_text(picture) +
+           " at=" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "\n" +
+           companion_warning(result.progress.logo_file, picture);
 }
 
 std::string picture_text(const PictureSource& source, const ImageState& state,
@@ -65,11 +79,15 @@ std::string picture_text(const PictureSource& source, const ImageState& state,
 std::string image_line(int n, const skin::SkinLoadResult& result, const Images& images) {
     const ImageId id = kSkinImages[n - 1];
     const ImageState& state = images[id];
+    const PictureSource& source = result.progress.pictures[n - 1];
     const Rect& r = state.rect;
-    return "image " + std::to_string(n) + " " + std::string(kImageDefs[id].name) + " " +
-           std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.width) +
-           " " + std::to_string(r.height) + " " +
-           picture_text(result.progress.pictures[n - 1], state, kImageDefs[id]) + "\n";
+    std::string line = "image " + std::to_string(n) + " " + std::string(kImageDefs[id].name) + " " +
+                       std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                       std::to_string(r.width) + " " + std::to_string(r.height) + " " +
+                       picture_text(source, state, kImageDefs[id]) + "\n";
+    if (source.kind == PictureSource::Kind::File)
+        line += companion_warning(source.file, *state.picture);
+    return line;
 }
 
 // The lines whose content the load completed, in order, up to the first that it did not.
