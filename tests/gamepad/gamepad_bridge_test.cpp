@@ -1,0 +1,127 @@
+// The bridge between the pads and the program: it acts only while the main window is active,
+// lets go of everything when the window stops being active or a pad is unplugged, and polls
+// fast only while a pad is open.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include "action_log.h"
+#include "fake_controller.h"
+#include "qt_app.h"
+#include "ui/gamepad_bridge.h"
+
+namespace gorvo::test {
+namespace {
+
+using platform::PadButton;
+using platform::PadEvent;
+using ui::GamepadBridge;
+using Log = std::vector<std::string>;
+
+struct Bridge : WithQtApp, ::testing::Test {
+    void SetUp() override {
+        window.resize(100, 100);
+        other.resize(100, 100);
+        auto source = std::make_unique<FakeControllers>();
+        pads = source.get();
+        pads->plug(1);
+        bridge = std::make_unique<GamepadBridge>(std::move(source), &window, log.sink());
+    }
+
+    static void activate(QWidget& w) {
+        w.show();
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    }
+
+    QWidget window;
+    QWidget other;
+    ActionLog log;
+    FakeControllers* pads = nullptr;
+    std::unique_ptr<GamepadBridge> bridge;
+};
+
+TEST_F(Bridge, PadInputActsOnlyWhileTheWindowIsActive) {
+    pads->push(1, PadButton::South);
+    bridge->poll();
+    EXPECT_TRUE(log.take().empty()) << "the window is not even shown";
+
+    activate(window);
+    pads->lift(1, PadButton::South);  // a release without its press in this window
+    pads->push(1, PadButton::Start);
+    bridge->poll();
+    EXPECT_EQ(log.take(), Log{"+GameA"});
+
+    activate(other);
+    EXPECT_EQ(log.take(), Log{"-GameA"}) << "leaving the window lets go at once";
+    pads->push(1, PadButton::North);
+    pads->lift(1, PadButton::Start);
+    bridge->poll();
+    EXPECT_TRUE(log.take().empty()) << "input for another window";
+
+    activate(window);
+    pads->lift(1, PadButton::North);
+    pads->push(1, PadButton::DpadUp);
+    bridge->poll();
+    EXPECT_EQ(log.take(), Log{"+Up"});
+    window.hide();
+    EXPECT_EQ(log.take(), Log{"-Up"});
+}
+
+TEST_F(Bridge, UnplugReleasesHeldControlsAndSaysThePadsAreGone) {
+    activate(window);
+    QSignalSpy used(bridge.get(), &GamepadBridge::pad_used);
+    QSignalSpy gone(bridge.get(), &GamepadBridge::pads_gone);
+    pads->plug(2);
+    pads->push(1, PadButton::South);
+    pads->queued.push_back(PadEvent::move(2, platform::PadAxis::LeftX, -30000));
+    bridge->poll();
+    EXPECT_EQ(log.take(), (Log{"+Jump", "+Left"}));
+    EXPECT_EQ(used.count(), 1) << "once per poll, however many events";
+
+    pads->unplug(1);
+    bridge->poll();
+    EXPECT_EQ(log.take(), Log{"-Jump"});
+    EXPECT_EQ(gone.count(), 0) << "pad 2 is still there";
+
+    activate(other);
+    log.take();
+    pads->unplug(2);
+    bridge->poll();
+    EXPECT_EQ(gone.count(), 1) << "unplugging counts in the background too";
+    EXPECT_EQ(used.count(), 1);
+}
+
+TEST_F(Bridge, PollsFastOnlyWhileAPadIsOpen) {
+    EXPECT_EQ(bridge->poll_interval(), GamepadBridge::kPadPollMs)
+        << "a pad plugged in at start is opened at once";
+    pads->unplug(1);
+    bridge->poll();
+    EXPECT_EQ(bridge->poll_interval(), GamepadBridge::kPlugPollMs);
+
+    // The timer itself delivers a pad plugged in later, and its presses.
+    activate(window);
+    pads->plug(3);
+    pads->push(3, PadButton::West);
+    const int before = pads->polls;
+    QTRY_COMPARE_WITH_TIMEOUT(log.actions, Log{"+Acl"}, 3000);
+    EXPECT_EQ(pads->polls, before + 1);
+    EXPECT_EQ(bridge->poll_interval(), GamepadBridge::kPadPollMs);
+    QTRY_VERIFY_WITH_TIMEOUT(pads->polls > before + 3, 1000);
+}
+
+TEST(BridgeWithoutPads, AnUnusableSourceIsNeverPolled) {
+    ensure_qt_app();
+    QWidget window;
+    auto source = std::make_unique<FakeControllers>();
+    source->usable = false;
+    FakeControllers* pads = source.get();
+    GamepadBridge bridge(std::move(source), &window, [](Control, bool) { FAIL(); });
+    EXPECT_EQ(bridge.poll_interval(), std::nullopt);
+    EXPECT_EQ(pads->polls, 0);
+}
+
+}  // namespace
+}  // namespace gorvo::test
