@@ -91,7 +91,7 @@ int main() {
     const double virtual_s = static_cast<double>(virtual_ms) / 1000.0;
     std::printf("sim_speedup %.0f x\n", virtual_s / real_s);
     std::printf(
-        "%d sessions of random play (%d games chosen): %.0f virtual s in %.2f s of real "
+        "# %d sessions of random play (%d games chosen): %.0f virtual s in %.2f s of real "
         "time (target: at least 10000 x)\n",
         kSessions, games, virtual_s, real_s);
     return 0;

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the program and its benchmarks in Release and prints every figure on its own line as
+# "name value unit"; lines starting with '#' say how a figure was taken and what it aims at.
+# The desktop figures are taken on the real program under Xvfb (xvfb-run, xdotool).
+#
+#   ./bench.sh [seconds of the idle and of the play phase, default 60]
+set -euo pipefail
+cd "$(dirname "$0")"
+
+build=${GORVO_BENCH_BUILD:-build-bench}
+seconds=${1:-60}
+mkdir -p "$build"
+log="$build/bench-build.log"
+
+# -O2: GCC 12 at -O3 reports a false -Wrestrict inside std::string, and warnings are errors.
+if ! {
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" &&
+        cmake --build "$build" -j2 --target gorvo250 gorvo_skin_assets gorvo_media_assets \
+            gorvo250-bench-engine gorvo250-bench-skin gorvo250-bench-sound \
+            gorvo250-bench-baseline gorvo250-bench-desktop
+} >"$log" 2>&1; then
+    tail -n 30 "$log"
+    echo "# the Release build failed; the whole output is in $log"
+    exit 1
+fi
+
+program="$build/program"
+benches="$build/bench"
+echo "# $(date -u '+%Y-%m-%d %H:%M UTC') on $(uname -n): $(nproc) processors, load $(cut -d' ' -f1-3 /proc/loadavg)"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$benches/gorvo250-bench-desktop" "$program" "$benches/gorvo250-bench-baseline" "$seconds"
+"$benches/gorvo250-bench-sound" "$program"
+"$benches/gorvo250-bench-skin" "$program"
+"$benches/gorvo250-bench-engine"
