@@ -1,6 +1,7 @@
 // A desktop screensaver service whose answers the test gives by hand.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -15,6 +16,7 @@ class FakeScreensaver : public platform::ScreensaverService {
     std::vector<Cookie> released;
     int asked = 0;
     Cookie next_cookie = 41;
+    std::function<void(Cookie)> on_release;  // sees releases after the fake's owner is gone
 
     bool inhibit(Answer answer) override {
         ++asked;
@@ -22,7 +24,10 @@ class FakeScreensaver : public platform::ScreensaverService {
         waiting.push_back(std::move(answer));
         return true;
     }
-    void uninhibit(Cookie cookie) override { released.push_back(cookie); }
+    void uninhibit(Cookie cookie) override {
+        released.push_back(cookie);
+        if (on_release) on_release(cookie);
+    }
 
     // Answers the oldest request: granted with a new cookie, or refused.
     void answer(bool grant = true) {
