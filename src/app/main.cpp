@@ -1,6 +1,7 @@
 // gorvo250: the simulated handheld on the desktop.
 #include <QApplication>
 
+#include "app/process_start.h"
 #include "app/program.h"
 
 // The font and message-bus libraries keep their caches for the life of the process by design;
@@ -10,6 +11,7 @@ extern "C" const char* __lsan_default_suppressions() {
 }
 
 int main(int argc, char* argv[]) {
+    gorvo::app::mark_process_start();
     // The skin is drawn pixel for pixel, at the screen's own resolution.
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
@@ -17,6 +19,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationName(QStringLiteral("Gorvo250"));
+    // The program ends by its own rules (the main window's close step, Exit, Esc in the splash
+    // window), never because the window that happens to be the last one was hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     gorvo::app::Program program;
     if (!program.created()) return 1;

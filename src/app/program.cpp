@@ -1,25 +1,140 @@
 #include "app/program.h"
 
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/process_start.h"
 #include "skin/skin_loader.h"
 #include "ui/settings_warning.h"
+#include "ui/windows/about_form.h"
+#include "ui/windows/keys_form.h"
+#include "ui/windows/manual_form.h"
+#include "ui/windows/splash_form.h"
+#include "ui/windows/splash_start.h"
 
 namespace gorvo::app {
 
-Program::Program() : handheld_(sound_, settings_, clock_, random_) {
-    ui::MainWindowSetup setup;
-    setup.config = skin::default_config_path();
-    window_ = std::make_unique<ui::TForm1>(handheld_, settings_, std::move(setup));
-    settings_.set_write_failure_handler(
-        [this] { ui::warn_settings_not_kept(window_.get(), settings_.location()); });
+namespace {
+
+void report_first_paint() {
+    std::fprintf(stderr, "first_paint %lld\n", ms_since_process_start());
+    std::fflush(stderr);
+}
+
+}  // namespace
+
+Program::Program(ProgramSetup setup)
+    : setup_(std::move(setup)),
+      config_(setup_.config.value_or(skin::default_config_path())),
+      settings_(make_store()),
+      sound_(library_, *settings_),
+      handheld_(sound_, *settings_, clock_, random_) {
+    if (!setup_.open_url) setup_.open_url = ui::desktop_url_opener();
+    ui::MainWindowSetup window_setup;
+    window_setup.config = config_;
+    window_setup.show_error = [this](const QString& text) { show_error(text); };
+    window_ = std::make_unique<ui::TForm1>(handheld_, *settings_, std::move(window_setup));
+    settings_->set_write_failure_handler(
+        [this] { ui::warn_settings_not_kept(window_.get(), settings_->location()); });
+    // Nothing else is made for a program that cannot run: without Config.ini there is no game
+    // to start, and starting the sound for it would only store a driver choice.
+    if (window_->end_requested()) return;
     // The creation has already written the key bindings back: a store that refused them says so
     // now, before the player changes anything.
-    if (settings_.write_failed()) ui::warn_settings_not_kept(window_.get(), settings_.location());
+    if (settings_->write_failed()) ui::warn_settings_not_kept(window_.get(), settings_->location());
+    QObject::connect(window_.get(), &ui::TForm1::closing, window_.get(), [this] { close_step(); });
+    if (qEnvironmentVariableIsSet("GORVO_REPORT_FIRST_PAINT")) {
+        window_->set_first_paint_hook([] { report_first_paint(); });
+    }
+
+    create_secondary_windows();
+    create_splash();
 }
 
 Program::~Program() = default;
 
+std::unique_ptr<platform::QtSettingsStore> Program::make_store() const {
+    if (setup_.settings_file)
+        return std::make_unique<platform::QtSettingsStore>(*setup_.settings_file);
+    return std::make_unique<platform::QtSettingsStore>();
+}
+
+void Program::create_secondary_windows() {
+    about_ = std::make_unique<ui::TAboutForm>(setup_.open_url);
+    ui::KeyChoices choices{};
+    for (int i = 0; i < kControlCount; ++i) {
+        choices[static_cast<std::size_t>(i)] =
+            window_->key_bindings()[static_cast<std::size_t>(i)].choice;
+    }
+    // No parent for the key window and the manual: disabling the main window while the keys
+    // are chosen would disable them as well.
+    keys_ = std::make_unique<ui::KeysForm>(choices, *settings_, [this](const ui::KeyChoices& c) {
+        ui::KeyBindings bindings = window_->key_bindings();
+        for (int slot = 1; slot <= kControlCount; ++slot) {
+            ui::AssignWord(bindings, slot, {c[static_cast<std::size_t>(slot - 1)], 0});
+        }
+        window_->set_key_bindings(bindings);
+    });
+    manual_ = std::make_unique<ui::ManualForm>(config_);
+}
+
+void Program::create_splash() {
+    splash_ = std::make_unique<ui::TSplashForm>(*settings_, setup_.open_url);
+    QObject::connect(splash_.get(), &ui::TSplashForm::start_requested, splash_.get(), [this] {
+        if (!start_action()) QCoreApplication::exit(1);
+    });
+    QObject::connect(splash_.get(), &ui::TSplashForm::quit_requested, splash_.get(),
+                     [] { QCoreApplication::exit(0); });
+    created_ = true;
+    if (!splash_->skip_path()) return;
+    // The splash window is never seen in this run: the game starts inside its creation.
+    splash_pending_ = false;
+    created_ = start_action();
+}
+
+bool Program::start_action() {
+    ui::StartSteps steps;
+    steps.start_sound = [this](int sound_mode) {
+        const platform::SoundStart result = sound_.start(sound_mode);
+        if (!result.go_on) show_error(QString::fromStdString(result.message));
+        return result.go_on;
+    };
+    steps.tick_splash_menu_item = [](bool) {};
+    steps.show_game = [this] { window_->start_game(); };
+    return ui::run_start_action(*splash_, *settings_, steps);
+}
+
 void Program::start() {
-    window_->start_game();
+    if (!created_ || !splash_pending_) return;
+    // The main window stays hidden until the game is started, so it is never activated before
+    // then: the splash window comes up as the event loop starts, where the main window's first
+    // activation would bring it.
+    QTimer::singleShot(0, window_.get(), [this] { raise_splash(); });
+}
+
+void Program::raise_splash() {
+    if (!splash_pending_) return;
+    splash_pending_ = false;
+    splash_->show();
+    splash_->raise();
+    splash_->activateWindow();
+}
+
+void Program::close_step() {
+    sound_.shutdown();
+    // The store has written every value as it changed; the program ends, and the store is let
+    // go with it.
+    QCoreApplication::exit(0);
+}
+
+void Program::show_error(const QString& text) {
+    if (setup_.show_error) {
+        setup_.show_error(text);
+        return;
+    }
+    QMessageBox::critical(nullptr, QStringLiteral("Gorvo250"), text);
 }
 
 }  // namespace gorvo::app

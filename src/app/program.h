@@ -1,38 +1,91 @@
-// The program's parts and its start-up order: settings store, the handheld with its ports, and
-// the main window; then the start action that brings the closed unit into view.
+// The program's parts and its start-up order. The main window comes first (settings store,
+// skin, key bindings, high scores), then the About, key settings and manual windows, then the
+// splash window, which either starts the game at once (a driver is stored and the splash is
+// switched off) or is brought up when the event loop starts and waits for the player.
 #pragma once
 
 #include <QString>
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/handheld.h"
 #include "platform/clock_random.h"
-#include "platform/no_sound.h"
 #include "platform/settings_store.h"
+#include "platform/sound_game.h"
+#include "platform/sound_sdl_mixer.h"
 #include "platform/system_clock.h"
 #include "ui/main_window.h"
+#include "ui/windows/url_opener.h"
+
+namespace gorvo::ui {
+class TAboutForm;
+class KeysForm;
+class ManualForm;
+class TSplashForm;
+}  // namespace gorvo::ui
 
 namespace gorvo::app {
 
+// What the program is made of beyond its defaults; tests change these.
+struct ProgramSetup {
+    // Config.ini; the one in the program's folder when not given.
+    std::optional<std::filesystem::path> config;
+    // A settings file of its own; the user's store when not given.
+    std::optional<QString> settings_file;
+    // A modal error message with an OK button; a message box when not given.
+    std::function<void(const QString&)> show_error;
+    // Opens documents and links; the desktop's default application when not given.
+    ui::UrlOpener open_url;
+};
+
 class Program {
   public:
-    Program();
+    explicit Program(ProgramSetup setup = {});
     ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
 
-    // False when creation asked for the end of the program (the reason has been shown).
-    bool created() const { return !window_->end_requested(); }
-    // The start action's tail: centre the main window and enter the closed-unit mode.
+    // False when the program must end without running its event loop: Config.ini is missing,
+    // or the sound failed to start on the way straight into the game. The reason was shown.
+    bool created() const { return created_; }
+    // Runs just before the event loop: brings up the splash window when it is still due.
     void start();
 
     ui::TForm1& main_window() { return *window_; }
+    ui::TSplashForm& splash() { return *splash_; }
+    ui::TAboutForm& about() { return *about_; }
+    ui::KeysForm& keys() { return *keys_; }
+    ui::ManualForm& manual() { return *manual_; }
+    platform::GameSound& sound() { return sound_; }
+    Handheld& handheld() { return handheld_; }
+    bool splash_pending() const { return splash_pending_; }
 
   private:
-    platform::QtSettingsStore settings_;
-    platform::NoSound sound_;  // the "(no sound)" output until a sound driver is chosen
+    std::unique_ptr<platform::QtSettingsStore> make_store() const;
+    void create_secondary_windows();
+    void create_splash();
+    bool start_action();
+    void raise_splash();
+    void close_step();
+    void show_error(const QString& text);
+
+    ProgramSetup setup_;
+    std::filesystem::path config_;
+    std::unique_ptr<platform::QtSettingsStore> settings_;
+    platform::SdlMixerLibrary library_;
+    platform::GameSound sound_;
     platform::SystemClock clock_;
     platform::ClockSeededRandom random_;
     Handheld handheld_;
     std::unique_ptr<ui::TForm1> window_;
+    std::unique_ptr<ui::TAboutForm> about_;
+    std::unique_ptr<ui::KeysForm> keys_;
+    std::unique_ptr<ui::ManualForm> manual_;
+    std::unique_ptr<ui::TSplashForm> splash_;
+    bool splash_pending_ = true;
+    bool created_ = false;
 };
 
 }  // namespace gorvo::app

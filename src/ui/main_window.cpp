@@ -250,6 +250,13 @@ void TForm1::paintEvent(QPaintEvent* event) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (const QRect& r : event->region())
         painter.drawImage(r, painter_.frame(), r);
+    painter.end();
+    if (first_paint_hook_ && handheld_.images().visible(im_background_closed) &&
+        event->region().intersects(rect_of(handheld_.images()[im_background_closed].rect))) {
+        const std::function<void()> hook = std::move(first_paint_hook_);
+        first_paint_hook_ = nullptr;
+        hook();
+    }
 }
 
 }  // namespace gorvo::ui

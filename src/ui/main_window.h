@@ -73,12 +73,18 @@ class TForm1 : public QWidget {
     QAction* fullscreen_action() const { return fullscreen_action_; }
     QAction* exit_action() const { return exit_action_; }
 
+    // Runs once, at the end of the first paint that puts the closed case on the screen.
+    void set_first_paint_hook(std::function<void()> hook) { first_paint_hook_ = std::move(hook); }
+
   signals:
     void context_menu_requested(const QPoint& global_pos);
     void game_menu_clicked();
     void fullscreen_mode_changed(bool on);
     // A presentation switch is about to reload the skin: an unfolded in-game menu must fold.
     void presentation_switching();
+    // The desktop asks the window to close (its close command, the taskbar): the close step
+    // runs, and with it the program ends.
+    void closing();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -88,6 +94,7 @@ class TForm1 : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
     bool focusNextPrevChild(bool) override { return false; }
@@ -128,6 +135,7 @@ class TForm1 : public QWidget {
     bool translucent_ = false;  // Wayland: see-through by alpha, moved by the compositor
     QAction* fullscreen_action_ = nullptr;
     QAction* exit_action_ = nullptr;
+    std::function<void()> first_paint_hook_;
 
     // The image that got the first button press; it keeps the moves and the release.
     ImageId pressed_ = kNoImage;

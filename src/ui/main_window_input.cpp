@@ -1,5 +1,6 @@
 // Keyboard and mouse of the main window: key dispatch through the bindings, the nine buttons,
 // the case's click, window dragging, cursors and hints.
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -106,6 +107,11 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
     emit context_menu_requested(event->globalPos());
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closing();
 }
 
 void TForm1::click(ImageId id) {

@@ -123,11 +123,11 @@ class RealProgram : public ::testing::Test {
         app();
         ASSERT_FALSE(program_dir().isEmpty()) << "GORVO_PROGRAM_DIR is not set";
         ASSERT_FALSE(qgetenv("DISPLAY").isEmpty()) << "needs an X server (run under xvfb-run)";
-        // Windowed, with a store of its own.
+        // Windowed, with a store of its own; straight into the game with no sound and no splash.
         QDir(config_home.path()).mkpath("Quillmark");
         QFile conf(config_home.filePath("Quillmark/Gorvo250.conf"));
         ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-        conf.write("[General]\nFullscreenMode=0\n");
+        conf.write("[General]\nFullscreenMode=0\nSoundMode=2\nSplashScreen=0\n");
         conf.close();
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -1,0 +1,173 @@
+// The real program on a real X server, from the desktop's side: the first run's splash window,
+// the start straight into the game with its first-paint report, the end by Esc, and the sound
+// failure when the program is started from another folder. Run under Xvfb by CTest.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSize>
+#include <QTemporaryDir>
+#include <QThread>
+#include <map>
+
+namespace gorvo::test {
+namespace {
+
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 1024;
+
+QCoreApplication& app() {
+    static int argc = 1;
+    static char name[] = "app_e2e_tests";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication instance(argc, argv);
+    return instance;
+}
+
+QString program_dir() {
+    return QString::fromUtf8(qgetenv("GORVO_PROGRAM_DIR"));
+}
+
+QString xdotool(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), args);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+// The first visible window whose title matches, waiting for it up to `wait_ms`.
+QString find_window(const QString& title_pattern, int wait_ms = 5000) {
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const QString ids = xdotool({"search", "--onlyvisible", "--name", title_pattern});
+        if (!ids.isEmpty()) return ids.split('\n').first();
+        if (waited.elapsed() >= wait_ms) return {};
+        QThread::msleep(100);
+    }
+}
+
+// "Position: 410,302 (screen: 0)" and "Geometry: 460x420" of xdotool's report.
+QRect window_geometry(const QString& id) {
+    const QString report = xdotool({"getwindowgeometry", id});
+    const QRegularExpressionMatch pos =
+        QRegularExpression(QStringLiteral("Position: (-?\\d+),(-?\\d+)")).match(report);
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)")).match(report);
+    if (!pos.hasMatch() || !size.hasMatch()) return {};
+    return QRect(pos.captured(1).toInt(), pos.captured(2).toInt(), size.captured(1).toInt(),
+                 size.captured(2).toInt());
+}
+
+QRect centred(QSize size) {
+    return QRect((kScreenWidth - size.width()) / 2, (kScreenHeight - size.height()) / 2,
+                 size.width(), size.height());
+}
+
+class RealStartup : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app();
+        ASSERT_FALSE(program_dir().isEmpty()) << "GORVO_PROGRAM_DIR is not set";
+        ASSERT_FALSE(qgetenv("DISPLAY").isEmpty()) << "needs an X server (run under xvfb-run)";
+        QDir(config_home.path()).mkpath(QStringLiteral("Quillmark"));
+    }
+    void TearDown() override {
+        if (game.state() != QProcess::NotRunning) {
+            game.kill();
+            game.waitForFinished(5000);
+        }
+    }
+
+    QString store_path() const {
+        return config_home.filePath(QStringLiteral("Quillmark/Gorvo250.conf"));
+    }
+    void store(const std::map<QString, QString>& values) {
+        QSettings settings(store_path(), QSettings::IniFormat);
+        for (const auto& [name, value] : values)
+            settings.setValue(name, value);
+    }
+    QString stored(const QString& name) const {
+        return QSettings(store_path(), QSettings::IniFormat).value(name).toString();
+    }
+
+    void start(const QString& working_dir, bool report_first_paint = false) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_home.path());
+        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        if (report_first_paint) env.insert(QStringLiteral("GORVO_REPORT_FIRST_PAINT"), "1");
+        game.setProcessEnvironment(env);
+        game.setWorkingDirectory(working_dir);
+        game.start(QDir(program_dir()).filePath(QStringLiteral("gorvo250")), {});
+        ASSERT_TRUE(game.waitForStarted(10000));
+    }
+    // The exit code, or -1000 when the program did not end within five seconds.
+    int wait_for_end() {
+        if (!game.waitForFinished(5000)) return -1000;
+        return game.exitCode();
+    }
+    void key(const QString& window, const QString& key_name) {
+        xdotool({"windowfocus", "--sync", window});
+        xdotool({"key", "--window", window, key_name});
+    }
+
+    QTemporaryDir config_home;
+    QProcess game;
+};
+
+TEST_F(RealStartup, AFirstRunShowsTheSplashCentredAndEscEndsItWithoutStoringAChoice) {
+    start(program_dir());
+    const QString splash = find_window(QStringLiteral("^About this game\\.\\.\\.$"));
+    ASSERT_FALSE(splash.isEmpty()) << "no splash window";
+    EXPECT_EQ(window_geometry(splash), centred(QSize(460, 420)));
+    EXPECT_TRUE(find_window(QStringLiteral("^Gorvo250$"), 0).isEmpty());  // not yet in view
+    key(splash, QStringLiteral("Escape"));
+    EXPECT_EQ(wait_for_end(), 0);
+    EXPECT_EQ(stored(QStringLiteral("SoundMode")), "");
+    EXPECT_EQ(stored(QStringLiteral("SplashScreen")), "");
+    EXPECT_EQ(stored(QStringLiteral("Key4")), "6");  // the creation's own write-back
+}
+
+TEST_F(RealStartup, AStoredDriverWithoutSplashShowsTheClosedCaseCentredAndReportsItsFirstPaint) {
+    store({{"SoundMode", "2"}, {"SplashScreen", "0"}, {"FullscreenMode", "0"}});
+    start(program_dir(), true);
+    const QString game_window = find_window(QStringLiteral("^Gorvo250$"));
+    ASSERT_FALSE(game_window.isEmpty()) << "no game window";
+    EXPECT_EQ(window_geometry(game_window), centred(QSize(605, 748)));
+    EXPECT_TRUE(find_window(QStringLiteral("^About this game"), 0).isEmpty());
+    QElapsedTimer waited;
+    waited.start();
+    QByteArray err;
+    while (!err.contains('\n') && waited.elapsed() < 5000) {
+        game.waitForReadyRead(200);
+        err += game.readAllStandardError();
+    }
+    const QRegularExpressionMatch line =
+        QRegularExpression(QStringLiteral("(^|\\n)first_paint (\\d+)\\n")).match(err);
+    ASSERT_TRUE(line.hasMatch()) << err.toStdString();
+    EXPECT_LT(line.captured(2).toLongLong(), 60000);
+    key(game_window, QStringLiteral("Escape"));
+    EXPECT_EQ(wait_for_end(), 0);
+}
+
+TEST_F(RealStartup, StartedFromAnotherFolderTheSoundFailsWithTheFolderMessage) {
+    store({{"SoundMode", "1"}, {"SplashScreen", "0"}});
+    QTemporaryDir elsewhere;
+    start(elsewhere.path());
+    const QString box = find_window(QStringLiteral("^Gorvo250$"));
+    ASSERT_FALSE(box.isEmpty()) << "no message box";
+    EXPECT_EQ(game.state(), QProcess::Running);  // waiting for the OK
+    key(box, QStringLiteral("Return"));
+    EXPECT_EQ(wait_for_end(), 1);
+    EXPECT_EQ(stored(QStringLiteral("SoundMode")), "-1");
+    EXPECT_EQ(stored(QStringLiteral("SplashScreen")), "1");
+}
+
+}  // namespace
+}  // namespace gorvo::test
