@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -91,7 +92,7 @@ void FramePainter::set_pixel_ratio(qreal ratio, const Images& images) {
     if (qFuzzyCompare(ratio, ratio_)) return;
     ratio_ = ratio;
     allocate_screen_frame();
-    if (!screen_.isNull()) paint_layer(screen_, images, frame_.rect());
+    if (!screen_.isNull()) paint_screen(images, frame_.rect());
 }
 
 const QImage& FramePainter::screen_frame() const {
@@ -115,7 +116,26 @@ const QImage& FramePainter::converted(const PicturePtr& picture, bool transparen
 
 void FramePainter::redraw(const Images& images, const QRect& area) {
     paint_layer(frame_, images, area);
-    if (!screen_.isNull()) paint_layer(screen_, images, area);
+    if (!screen_.isNull()) paint_screen(images, area);
+}
+
+void FramePainter::paint_screen(const Images& images, const QRect& area) {
+    paint_layer(screen_, images, area);
+    if (style_.shape_colour)
+        fill_shape_gaps(layer_pixels(area, ratio_).intersected(screen_.rect()));
+}
+
+void FramePainter::fill_shape_gaps(const QRect& pixels) {
+    const QRgb key = style_.shape_colour->rgb();
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(screen_.scanLine(y));
+        const int window_y = std::min(static_cast<int>(y / ratio_), frame_.height() - 1);
+        const auto* window_line = reinterpret_cast<const QRgb*>(frame_.constScanLine(window_y));
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            if (line[x] != key) continue;
+            line[x] = window_line[std::min(static_cast<int>(x / ratio_), frame_.width() - 1)];
+        }
+    }
 }
 
 void FramePainter::paint_layer(QImage& layer, const Images& images, const QRect& area) {

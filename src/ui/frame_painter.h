@@ -27,6 +27,10 @@ struct FrameStyle {
     // The see-through colour of a translucent window: its pixels end up with alpha 0.
     std::optional<QColor> clear_colour;
     bool backdrop_stretch = false;
+    // The see-through colour of a window whose shape is cut in window pixels. Inside the shape,
+    // screen pixels that a finer picture leaves uncovered take their window pixel's colour, so
+    // that the see-through colour never shows along the edge of the shape.
+    std::optional<QColor> shape_colour = std::nullopt;
 };
 
 class FramePainter {
@@ -59,8 +63,10 @@ class FramePainter {
     const QImage& converted(const PicturePtr& picture, bool transparent, bool hires);
     void allocate_screen_frame();
     void paint_layer(QImage& layer, const Images& images, const QRect& area);
+    void paint_screen(const Images& images, const QRect& area);
     void draw_backdrop(QPainter& painter, const QImage& picture, const Picture& source) const;
     void clear_see_through(QImage& layer, const QRect& pixels) const;
+    void fill_shape_gaps(const QRect& pixels);
 
     QImage frame_;
     QImage screen_;  // null at a ratio of 1

@@ -82,6 +82,27 @@ TEST_F(ScaledDrawing, TheSeeThroughColourClearsScreenPixels) {
     EXPECT_EQ(qAlpha(painter.frame().pixel(2, 2)), 0);
 }
 
+TEST_F(ScaledDrawing, TheSeeThroughColourNeverShowsInsideAShapeCutInWindowPixels) {
+    // The picture covers its whole window pixel; its companion leaves one screen pixel of it
+    // uncovered, as a finely drawn rounded corner does. The shape holds the whole window pixel,
+    // so that screen pixel shows the window pixel's colour, not the see-through colour.
+    QImage corner(4, 4, QImage::Format_RGBA8888);
+    corner.fill(kBlue);
+    corner.setPixelColor(0, 0, Qt::transparent);
+    show(im_tobo_01_08, Rect{4, 4, 2, 2},
+         with_companion(solid_picture(2, 2, kRed), picture_of(corner)));
+    paint(2.0, ui::FrameStyle{kMagenta, std::nullopt, false, kMagenta});
+    EXPECT_EQ(screen(8, 8), kRed);
+    EXPECT_EQ(screen(9, 8), kBlue);
+    EXPECT_EQ(screen(7, 8), kMagenta);  // outside the picture: outside the shape too
+    // The same after a repaint of the area, and after a change of ratio.
+    painter.redraw(images, QRect(4, 4, 1, 1));
+    EXPECT_EQ(screen(8, 8), kRed);
+    painter.set_pixel_ratio(3.0, images);
+    EXPECT_EQ(screen(12, 12), kRed);
+    EXPECT_EQ(screen(14, 14), kBlue);
+}
+
 TEST_F(ScaledDrawing, TheBackdropIsCentredAndStretchedByItsOwnSize) {
     show(im_backdrop, Rect{0, 0, kWidth, kHeight},
          with_companion(solid_picture(4, 2, kRed), solid_picture(8, 4, kBlue)));
