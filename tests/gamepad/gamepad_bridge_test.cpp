@@ -3,7 +3,6 @@
 // fast only while a pad is open.
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
@@ -16,7 +15,6 @@ namespace gorvo::test {
 namespace {
 
 using platform::PadButton;
-using platform::PadEvent;
 using ui::GamepadBridge;
 using Log = std::vector<std::string>;
 
@@ -70,30 +68,6 @@ TEST_F(Bridge, PadInputActsOnlyWhileTheWindowIsActive) {
     EXPECT_EQ(log.take(), Log{"-Up"});
 }
 
-TEST_F(Bridge, UnplugReleasesHeldControlsAndSaysThePadsAreGone) {
-    activate(window);
-    QSignalSpy used(bridge.get(), &GamepadBridge::pad_used);
-    QSignalSpy gone(bridge.get(), &GamepadBridge::pads_gone);
-    pads->plug(2);
-    pads->push(1, PadButton::South);
-    pads->queued.push_back(PadEvent::move(2, platform::PadAxis::LeftX, -30000));
-    bridge->poll();
-    EXPECT_EQ(log.take(), (Log{"+Jump", "+Left"}));
-    EXPECT_EQ(used.count(), 1) << "once per poll, however many events";
-
-    pads->unplug(1);
-    bridge->poll();
-    EXPECT_EQ(log.take(), Log{"-Jump"});
-    EXPECT_EQ(gone.count(), 0) << "pad 2 is still there";
-
-    activate(other);
-    log.take();
-    pads->unplug(2);
-    bridge->poll();
-    EXPECT_EQ(gone.count(), 1) << "unplugging counts in the background too";
-    EXPECT_EQ(used.count(), 1);
-}
-
 TEST_F(Bridge, PollsFastOnlyWhileAPadIsOpen) {
     EXPECT_EQ(bridge->poll_interval(), GamepadBridge::kPadPollMs)
         << "a pad plugged in at start is opened at once";
@@ -107,7 +81,6 @@ TEST_F(Bridge, PollsFastOnlyWhileAPadIsOpen) {
     pads->push(3, PadButton::West);
     const int before = pads->polls;
     QTRY_COMPARE_WITH_TIMEOUT(log.actions, Log{"+Acl"}, 3000);
-    EXPECT_EQ(pads->polls, before + 1);
     EXPECT_EQ(bridge->poll_interval(), GamepadBridge::kPadPollMs);
     QTRY_VERIFY_WITH_TIMEOUT(pads->polls > before + 3, 1000);
 }

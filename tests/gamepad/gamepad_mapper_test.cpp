@@ -55,15 +55,6 @@ TEST_F(Mapper, DefaultButtonsPressAndReleaseTheirControls) {
     EXPECT_TRUE(log.take().empty()) << "buttons without a control do nothing";
 }
 
-TEST_F(Mapper, RepeatedPressesAndStrayReleasesDoNotReachTheGame) {
-    lift(PadButton::South);  // pressed while nobody listened
-    push(PadButton::South);
-    push(PadButton::South);
-    lift(PadButton::South);
-    lift(PadButton::South);
-    EXPECT_EQ(log.take(), (Log{"+Jump", "-Jump"}));
-}
-
 TEST_F(Mapper, StickPressesAtHalfAndLetsGoBelowThirtyPercent) {
     stick(45, 0);
     EXPECT_TRUE(log.take().empty()) << "under half deflection";
@@ -145,34 +136,6 @@ TEST_F(Mapper, UnpluggingAPadReleasesWhatItHeldAndNothingElse) {
     EXPECT_FALSE(mapper.holds_anything());
     mapper.handle(PadEvent::removed(7));  // never seen
     EXPECT_TRUE(log.take().empty());
-}
-
-TEST_F(Mapper, ReleaseAllLetsGoOfEveryControlAndForgetsTheStick) {
-    push(PadButton::North, 1);
-    stick(90, 0, 2);
-    log.take();
-    mapper.release_all();
-    Log released = log.take();
-    std::sort(released.begin(), released.end());
-    EXPECT_EQ(released, (Log{"-Right", "-Time"}));
-    EXPECT_FALSE(mapper.holds_anything());
-
-    lift(PadButton::North, 1);
-    EXPECT_TRUE(log.take().empty());
-    mapper.handle(PadEvent::move(2, PadAxis::LeftY, pct(10)));
-    EXPECT_TRUE(log.take().empty()) << "the stick's old position was forgotten";
-    mapper.handle(PadEvent::move(2, PadAxis::LeftX, pct(90)));
-    EXPECT_EQ(log.take(), Log{"+Right"});
-}
-
-TEST_F(Mapper, TellsWhichEventsShowAPlayerAtThePad) {
-    EXPECT_TRUE(mapper.handle(PadEvent::press(1, PadButton::East))) << "any button pressed";
-    EXPECT_FALSE(mapper.handle(PadEvent::release(1, PadButton::East)));
-    EXPECT_FALSE(mapper.handle(PadEvent::move(1, PadAxis::LeftX, pct(20))))
-        << "a stick drifting near the centre";
-    EXPECT_TRUE(mapper.handle(PadEvent::move(1, PadAxis::LeftY, pct(-40))));
-    EXPECT_FALSE(mapper.handle(PadEvent::added(3)));
-    EXPECT_FALSE(mapper.handle(PadEvent::removed(3)));
 }
 
 // Whatever the pads do, every control goes press, release, press, release... and nothing is

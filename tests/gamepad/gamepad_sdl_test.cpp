@@ -118,17 +118,5 @@ TEST(SdlControllers, AVirtualPadIsOpenedReportedAndClosed) {
     EXPECT_EQ(source.open_count(), before);
 }
 
-TEST(SdlControllers, APadPluggedInBeforeTheStartIsOpenedOnceByTheFirstPoll) {
-    VirtualPad pad;
-    ASSERT_TRUE(pad.plugged()) << SDL_GetError();
-    platform::SdlControllerSource source;
-    ASSERT_TRUE(source.available()) << source.reason();
-    const std::vector<PadEvent> events = poll(source);
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].type, PadEvent::Type::Added);
-    EXPECT_EQ(source.open_count(), 1);
-    EXPECT_TRUE(poll(source).empty());
-}
-
 }  // namespace
 }  // namespace gorvo::test

@@ -5,7 +5,6 @@
 
 #include <QTest>
 
-#include "fake_screensaver.h"
 #include "platform/screensaver_dbus.h"
 #include "platform/screensaver_inhibitor.h"
 #include "private_bus.h"
@@ -16,7 +15,6 @@ namespace {
 
 using platform::DBusScreensaver;
 using platform::ScreensaverInhibitor;
-using platform::ScreensaverPolicy;
 using platform::ScreensaverService;
 using Calls = std::vector<QString>;
 
@@ -92,53 +90,6 @@ TEST_F(OnPrivateBus, TheInhibitorGivesTheScreensaverBackWhenTheGameEnds) {
                               ScreensaverInhibitor::kReviewEveryMs * 3);
     EXPECT_TRUE(bus.desktop().calls()[1].startsWith(QStringLiteral("UnInhibit ")));
     EXPECT_FALSE(inhibitor.engaged());
-}
-
-struct Inhibitor : WithQtApp, ::testing::Test {
-    bool game_running = true;
-    Millis now = 0;
-    FakeScreensaver* desktop = nullptr;
-    std::unique_ptr<ScreensaverInhibitor> inhibitor = make();
-
-    std::unique_ptr<ScreensaverInhibitor> make() {
-        auto service = std::make_unique<FakeScreensaver>();
-        desktop = service.get();
-        return std::make_unique<ScreensaverInhibitor>([this] { return game_running; },
-                                                      std::move(service), [this] { return now; });
-    }
-};
-
-TEST_F(Inhibitor, ReviewsOnlyWhileItMattersAndGivesBackAtTheEnd) {
-    EXPECT_FALSE(inhibitor->reviewing()) << "nothing wakes before a pad is used";
-    inhibitor->pad_used();
-    ASSERT_EQ(desktop->waiting.size(), 1u);
-    desktop->answer();
-    EXPECT_TRUE(inhibitor->reviewing());
-
-    now = ScreensaverPolicy::kPadIdleAfter - 1;
-    inhibitor->review();
-    EXPECT_TRUE(desktop->released.empty());
-    now = ScreensaverPolicy::kPadIdleAfter;
-    inhibitor->review();
-    EXPECT_EQ(desktop->released.size(), 1u) << "a minute without the pad";
-    EXPECT_FALSE(inhibitor->reviewing());
-
-    // Used outside a game: reviewed, in case a game starts within the minute.
-    game_running = false;
-    inhibitor->pad_used();
-    EXPECT_TRUE(inhibitor->reviewing());
-    game_running = true;
-    inhibitor->review();
-    desktop->answer();
-    inhibitor->pads_gone();
-    EXPECT_EQ(desktop->released.size(), 2u) << "the last pad unplugged";
-
-    inhibitor->pad_used();
-    desktop->answer();
-    std::vector<ScreensaverService::Cookie> released_at_end;
-    desktop->on_release = [&](auto cookie) { released_at_end.push_back(cookie); };
-    inhibitor.reset();
-    EXPECT_EQ(released_at_end.size(), 1u) << "the program ends";
 }
 
 }  // namespace
