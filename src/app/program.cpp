@@ -45,6 +45,7 @@ Program::Program(ProgramSetup setup)
     // now, before the player changes anything.
     if (settings_->write_failed()) ui::warn_settings_not_kept(window_.get(), settings_->location());
     QObject::connect(window_.get(), &ui::TForm1::closing, window_.get(), [this] { close_step(); });
+    create_context_menu();
     if (qEnvironmentVariableIsSet("GORVO_REPORT_FIRST_PAINT")) {
         window_->set_first_paint_hook([] { report_first_paint(); });
     }
@@ -59,6 +60,18 @@ std::unique_ptr<platform::QtSettingsStore> Program::make_store() const {
     if (setup_.settings_file)
         return std::make_unique<platform::QtSettingsStore>(*setup_.settings_file);
     return std::make_unique<platform::QtSettingsStore>();
+}
+
+void Program::create_context_menu() {
+    ui::ContextMenuCommands commands;
+    commands.show_about = [this] { about_->show_about(); };
+    commands.open_document = [this](const QString& file) {
+        setup_.open_url(ui::resolve_link(file));
+    };
+    commands.show_manual = [this] { manual_->open(); };
+    commands.open_key_settings = [this] { keys_->open_for(window_.get()); };
+    commands.splash_box_ticked = [this] { return splash_->splash_ticked(); };
+    menu_ = std::make_unique<ui::ContextMenu>(*window_, handheld_, *settings_, std::move(commands));
 }
 
 void Program::create_secondary_windows() {
@@ -101,7 +114,7 @@ bool Program::start_action() {
         if (!result.go_on) show_error(QString::fromStdString(result.message));
         return result.go_on;
     };
-    steps.tick_splash_menu_item = [](bool) {};
+    steps.tick_splash_menu_item = [this](bool ticked) { menu_->tick_splash_item(ticked); };
     steps.show_game = [this] { window_->start_game(); };
     return ui::run_start_action(*splash_, *settings_, steps);
 }

@@ -16,6 +16,7 @@
 #include "platform/sound_game.h"
 #include "platform/sound_sdl_mixer.h"
 #include "platform/system_clock.h"
+#include "ui/context_menu.h"
 #include "ui/main_window.h"
 #include "ui/windows/url_opener.h"
 
@@ -58,12 +59,14 @@ class Program {
     ui::TAboutForm& about() { return *about_; }
     ui::KeysForm& keys() { return *keys_; }
     ui::ManualForm& manual() { return *manual_; }
+    ui::ContextMenu& context_menu() { return *menu_; }
     platform::GameSound& sound() { return sound_; }
     Handheld& handheld() { return handheld_; }
     bool splash_pending() const { return splash_pending_; }
 
   private:
     std::unique_ptr<platform::QtSettingsStore> make_store() const;
+    void create_context_menu();
     void create_secondary_windows();
     void create_splash();
     bool start_action();
@@ -80,6 +83,7 @@ class Program {
     platform::ClockSeededRandom random_;
     Handheld handheld_;
     std::unique_ptr<ui::TForm1> window_;
+    std::unique_ptr<ui::ContextMenu> menu_;  // goes before the main window
     std::unique_ptr<ui::TAboutForm> about_;
     std::unique_ptr<ui::KeysForm> keys_;
     std::unique_ptr<ui::ManualForm> manual_;
