@@ -1,5 +1,6 @@
 #include "ui/gamepad_bridge.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <cstdio>
 #include <utility>
@@ -43,8 +44,10 @@ void GamepadBridge::poll() {
     if (had_pads && source_->open_count() == 0) emit pads_gone();
 }
 
+// An open popup (the context menu) takes the keys from the window; it takes the pads too.
 bool GamepadBridge::window_active() const {
-    return window_ && window_->isVisible() && window_->isActiveWindow();
+    return window_ && window_->isVisible() && window_->isActiveWindow() &&
+           QApplication::activePopupWidget() == nullptr;
 }
 
 bool GamepadBridge::eventFilter(QObject* watched, QEvent* event) {

@@ -1,8 +1,8 @@
 // Brings pad input into the program's event loop. While a pad is open its events are fetched
 // every 8 ms by a precise timer; while none is, the source is looked at once a second, only to
 // notice a pad being plugged in. Pad input acts only while the given window is the active
-// window, like its keys; when the window stops being active, whatever the pads hold is let go,
-// so no control stays pressed behind the player's back.
+// window and no popup menu is open, like its keys; when that stops, whatever the pads hold is
+// let go, so no control stays pressed behind the player's back.
 #pragma once
 
 #include <QObject>

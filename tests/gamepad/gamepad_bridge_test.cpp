@@ -3,6 +3,8 @@
 // fast only while a pad is open.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QWidget>
 
@@ -64,8 +66,22 @@ TEST_F(Bridge, PadInputActsOnlyWhileTheWindowIsActive) {
     pads->push(1, PadButton::DpadUp);
     bridge->poll();
     EXPECT_EQ(log.take(), Log{"+Up"});
-    window.hide();
+    QMenu menu;  // the context menu takes the keys, and the pad
+    menu.addAction(QStringLiteral("About"));
+    menu.popup(window.geometry().center());
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    pads->push(1, PadButton::South);
+    bridge->poll();
     EXPECT_EQ(log.take(), Log{"-Up"});
+    menu.close();
+    pads->lift(1, PadButton::South);   // pressed while the menu was open
+    pads->lift(1, PadButton::DpadUp);  // already let go when the menu opened
+    pads->push(1, PadButton::DpadLeft);
+    bridge->poll();
+    EXPECT_EQ(log.take(), Log{"+Left"});
+
+    window.hide();
+    EXPECT_EQ(log.take(), Log{"-Left"});
 }
 
 TEST_F(Bridge, PollsFastOnlyWhileAPadIsOpen) {
