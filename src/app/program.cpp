@@ -72,6 +72,7 @@ void Program::create_context_menu() {
     commands.open_key_settings = [this] { keys_->open_for(window_.get()); };
     commands.splash_box_ticked = [this] { return splash_->splash_ticked(); };
     menu_ = std::make_unique<ui::ContextMenu>(*window_, handheld_, *settings_, std::move(commands));
+    game_menu_ = std::make_unique<ui::GameMenu>(*window_, *menu_);
 }
 
 void Program::create_secondary_windows() {

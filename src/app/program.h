@@ -17,6 +17,7 @@
 #include "platform/sound_sdl_mixer.h"
 #include "platform/system_clock.h"
 #include "ui/context_menu.h"
+#include "ui/game_menu.h"
 #include "ui/main_window.h"
 #include "ui/windows/url_opener.h"
 
@@ -60,6 +61,7 @@ class Program {
     ui::KeysForm& keys() { return *keys_; }
     ui::ManualForm& manual() { return *manual_; }
     ui::ContextMenu& context_menu() { return *menu_; }
+    ui::GameMenu& game_menu() { return *game_menu_; }
     platform::GameSound& sound() { return sound_; }
     Handheld& handheld() { return handheld_; }
     bool splash_pending() const { return splash_pending_; }
@@ -83,7 +85,8 @@ class Program {
     platform::ClockSeededRandom random_;
     Handheld handheld_;
     std::unique_ptr<ui::TForm1> window_;
-    std::unique_ptr<ui::ContextMenu> menu_;  // goes before the main window
+    std::unique_ptr<ui::ContextMenu> menu_;    // goes before the main window
+    std::unique_ptr<ui::GameMenu> game_menu_;  // and this before the context menu
     std::unique_ptr<ui::TAboutForm> about_;
     std::unique_ptr<ui::KeysForm> keys_;
     std::unique_ptr<ui::ManualForm> manual_;
