@@ -26,7 +26,6 @@ CompanionResult load_companion(const std::filesystem::path& file, const Picture&
     if (!is_existing_file(result.file)) return result;
     DecodeResult decoded = load_picture(result.file);
     if (!decoded) {
-        result.status = CompanionResult::Status::Undecodable;
         result.problem = decoded.error;
         return result;
     }
@@ -35,12 +34,10 @@ CompanionResult load_companion(const std::filesystem::path& file, const Picture&
     const int width = 2 * picture.width;
     const int height = 2 * picture.height;
     if (companion.width != width || companion.height != height) {
-        result.status = CompanionResult::Status::WrongSize;
         result.problem = "it is " + size_text(companion.width, companion.height) +
                          ", twice the picture's size is " + size_text(width, height);
         return result;
     }
-    result.status = CompanionResult::Status::Fits;
     result.picture = std::move(decoded.picture);
     return result;
 }

@@ -13,17 +13,12 @@ namespace gorvo::skin {
 // NAME@2x.EXT for NAME.EXT, in the same folder and with the extension as written.
 std::filesystem::path companion_path(const std::filesystem::path& file);
 
+// A companion that fits has its picture; one that exists but cannot be used says why. Neither
+// means there is none.
 struct CompanionResult {
-    enum class Status {
-        None,         // no companion file
-        Fits,         // decoded, exactly twice the size: `picture` is set
-        Undecodable,  // `problem` holds the decoder's message
-        WrongSize,    // `problem` says which size it has and which it needs
-    };
-    Status status = Status::None;
     std::filesystem::path file;  // the companion looked for
     PicturePtr picture;
-    std::string problem;
+    std::string problem;  // the decoder's message, or the size it has and the size it needs
 };
 
 // Looks for the companion of `file`, whose decoded picture is `picture`, and checks it.

@@ -50,19 +50,6 @@ TEST_F(CompanionDrawing, CompanionsServeFromARatioOfOneAndAHalf) {
     EXPECT_EQ(&painter.screen_frame(), &painter.frame());  // one frame serves at ratio 1
 }
 
-TEST_F(CompanionDrawing, DigitPositionsShowTheCompanionOfTheirDigit) {
-    show(im_panel_number_7, Rect{0, 0, 2, 2},
-         with_companion(solid_picture(2, 2, kRed), solid_picture(4, 4, kBlue)));
-    images.set_visible(im_panel_number_7, false);  // a digit picture is never shown itself
-    images.set_rect(im_panel_digit_pos_2, Rect{5, 5, 2, 2});
-    images.set_visible(im_panel_digit_pos_2, true);
-    images.set_picture_from(im_panel_digit_pos_2, im_panel_number_7);
-    paint(2.0);
-    EXPECT_EQ(screen(10, 10), kBlue);
-    EXPECT_EQ(screen(13, 13), kBlue);
-    EXPECT_EQ(screen(1, 1), QColor(Qt::white));
-}
-
 TEST_F(CompanionDrawing, ChangesRepaintBothFramesAndANewRatioAllOfIt) {
     const PicturePtr picture =
         with_companion(solid_picture(6, 6, kRed), solid_picture(12, 12, kBlue));
@@ -88,18 +75,6 @@ TEST_F(CompanionDrawing, ChangesRepaintBothFramesAndANewRatioAllOfIt) {
     painter.redraw(images, QRect(0, 0, kWidth, kHeight));
     EXPECT_EQ(painter.screen_frame().size(), QSize(80, 60));
     EXPECT_EQ(screen(9, 9), kBlue);
-}
-
-TEST_F(CompanionDrawing, NonsenseRatiosAreTakenAsOne) {
-    show(im_tobo_01_08, Rect{4, 4, 6, 6},
-         with_companion(solid_picture(6, 6, kRed), solid_picture(12, 12, kBlue)));
-    for (const qreal ratio : {0.0, -2.0, std::numeric_limits<qreal>::quiet_NaN(),
-                              std::numeric_limits<qreal>::infinity()}) {
-        paint(2.0);
-        painter.set_pixel_ratio(ratio, images);
-        EXPECT_EQ(painter.pixel_ratio(), 1.0) << ratio;
-        EXPECT_EQ(&painter.screen_frame(), &painter.frame()) << ratio;
-    }
 }
 
 TEST_F(CompanionDrawing, TheWindowGetsTheScreenFrameAreaByArea) {

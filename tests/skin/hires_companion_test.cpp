@@ -14,7 +14,6 @@ constexpr const char* kSmall = "png/s04n3p01.png";   // 4 x 4
 constexpr const char* kDouble = "png/s08n3p02.png";  // 8 x 8: twice kSmall
 constexpr const char* kAlmost = "png/s09n3p02.png";  // 9 x 9
 constexpr const char* kHalf = "png/s02n3p01.png";    // 2 x 2
-constexpr const char* kDoubleOfHalf = kSmall;        // twice kHalf
 constexpr const char* kBroken = "png/m_truncated_idat.png";
 
 TEST(HiresCompanion, LiesBesideThePictureWithItsExtension) {
@@ -82,49 +81,12 @@ TEST(HiresCompanion, OneThatDoesNotFitIsLeftOutAndTheLoadGoesOn) {
     EXPECT_EQ(run.image(1).picture->width, 4);
 }
 
-TEST(HiresCompanion, WhatALookReportsForEachKindOfCompanion) {
-    SkinFolder folder;
-    folder.add_picture(kHalf, "a.png");
-    folder.add_picture(kDoubleOfHalf, "a@2x.png");
-    folder.add_picture(kHalf, "b.png");
-    folder.add_picture(kAlmost, "b@2x.png");
-    folder.add_picture(kHalf, "c.png");
-    folder.add_picture(kBroken, "c@2x.png");
-    folder.add_picture(kHalf, "d.png");
-    Picture half;
-    half.width = 2;
-    half.height = 2;
-
-    const CompanionResult fits = load_companion(folder.root() / "a.png", half);
-    EXPECT_EQ(fits.status, CompanionResult::Status::Fits);
-    ASSERT_NE(fits.picture, nullptr);
-    EXPECT_EQ(fits.picture->width, 4);
-    EXPECT_TRUE(fits.problem.empty());
-
-    const CompanionResult wrong = load_companion(folder.root() / "b.png", half);
-    EXPECT_EQ(wrong.status, CompanionResult::Status::WrongSize);
-    EXPECT_EQ(wrong.picture, nullptr);
-    EXPECT_EQ(wrong.problem, "it is 9x9, twice the picture's size is 4x4");
-
-    const CompanionResult broken = load_companion(folder.root() / "c.png", half);
-    EXPECT_EQ(broken.status, CompanionResult::Status::Undecodable);
-    EXPECT_EQ(broken.file, folder.root() / "c@2x.png");
-    EXPECT_NE(broken.problem.find("Cannot decode PNG picture '" +
-                                  (folder.root() / "c@2x.png").string() + "'"),
-              std::string::npos)
-        << broken.problem;
-
-    const CompanionResult none = load_companion(folder.root() / "d.png", half);
-    EXPECT_EQ(none.status, CompanionResult::Status::None);
-    EXPECT_TRUE(none.problem.empty());
-}
-
 TEST(HiresCompanion, BackdropAndLogoHaveThemTooAndKeepTheirSizes) {
     SkinFolder folder;
     folder.add_picture(kSmall, "back/backdrop.png");
     folder.add_picture(kDouble, "back/backdrop@2x.png");
     folder.add_picture(kHalf, "back/logo.png");
-    folder.add_picture(kDoubleOfHalf, "back/logo@2x.png");
+    folder.add_picture(kSmall, "back/logo@2x.png");
     folder.write_config("[Fullscreen]\nBackdropDir=" + folder.dir("back") +
                         "\nBackdropFile=backdrop.png\nLogoFile=logo.png\nLogoPosition=3\n");
     Loaded run;
