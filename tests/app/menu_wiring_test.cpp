@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
-#include <QSettings>
 #include <QTest>
 
 #include "program_fixture.h"
@@ -94,16 +93,6 @@ TEST_F(MenuWiring, TheSplashTickFollowsTheStartAndItsEntryBringsTheSplashBack) {
     program.reset();
     app::Program& next = make_and_start();
     EXPECT_TRUE(next.splash().isVisible());
-}
-
-TEST_F(MenuWiring, TheStoreWithoutTheSplashValueTicksAsTheSplashBoxShows) {
-    store({{"SoundMode", "2"}});
-    app::Program& p = make_and_start();
-    QTest::keyClick(p.splash().cb_sound(), Qt::Key_Return);
-    QSettings(dir.filePath("settings.conf"), QSettings::IniFormat).remove("SplashScreen");
-    p.splash().chb_splashscreen()->setChecked(false);
-    p.context_menu().pm_0_menuPopup();
-    EXPECT_FALSE(p.context_menu().item(11)->isChecked());
 }
 
 }  // namespace

@@ -134,10 +134,10 @@ TEST_F(Startup, EscInTheGameEndsAtOnceWithoutTheCloseStep) {
     install_sound_folder();
     store({{"SoundMode", "0"}, {"SplashScreen", "0"}});
     app::Program& p = make_and_start();
-    const std::optional<int> code = run_loop([&] {
-        p.main_window().activateWindow();
-        p.main_window().exit_action()->trigger();
-    });
+    p.main_window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.main_window()));
+    const std::optional<int> code =
+        run_loop([&] { QTest::keyClick(&p.main_window(), Qt::Key_Escape); });
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(p.sound().sound_on());  // left to the end of the process
 }
