@@ -58,18 +58,6 @@ TEST_F(Launchers, GameRunsInItsProgramFolderWithTheArgumentsAsGiven) {
     EXPECT_EQ(read_file(record), expected);
 }
 
-TEST_F(Launchers, GameSaysSoWhenItsProgramFolderIsGone) {
-    const TempFolder scratch;
-    const InstalledTree own = install_build(scratch.path() / "root");
-    ASSERT_TRUE(own.error.empty()) << own.error;
-    fs::rename(own.program_dir(), scratch.path() / "moved-away");
-
-    const CommandRun started = run(quoted((own.bin() / "gorvo250").string()));
-    EXPECT_NE(started.exit_status, 0);
-    EXPECT_NE(started.output.find("cannot enter the program folder"), std::string::npos)
-        << started.output;
-}
-
 TEST_F(Launchers, SkinCheckerReadsTheUsersFilesWhereTheUserIs) {
     // A user's own skin: a configuration of their own naming the installed pictures.
     const TempFolder user;

@@ -175,11 +175,11 @@ TEST_F(DebianPackage, DependsOnThePackageOfEveryLibraryItsProgramsLoad) {
     const CommandRun unpacked = run(
         command_line({"dpkg-deb", "-x", package_.string(), (scratch.path() / "root").string()}));
     ASSERT_EQ(unpacked.exit_status, 0) << unpacked.output;
-    int programs = 0;
+    bool saw_game = false;
     for (const std::string& file : files_below(scratch.path() / "root")) {
         const fs::path path = scratch.path() / "root" / file;
         if (fs::is_symlink(path) || !is_elf(path)) continue;
-        ++programs;
+        saw_game = saw_game || file == "usr/" GORVO_INSTALL_PROGRAM_DIR "/gorvo250";
         const CommandRun dynamic = run(command_line({"readelf", "-d", path.string()}));
         ASSERT_EQ(dynamic.exit_status, 0) << dynamic.output;
         for (const std::string& soname : all_between(dynamic.output, "Shared library: [", "]")) {
@@ -191,7 +191,7 @@ TEST_F(DebianPackage, DependsOnThePackageOfEveryLibraryItsProgramsLoad) {
                                  << field("Depends");
         }
     }
-    EXPECT_EQ(programs, 3) << "gorvo250, gorvo250-sim and gorvo250-skincheck";
+    EXPECT_TRUE(saw_game) << "the game itself was not among the programs checked";
 }
 
 }  // namespace
