@@ -89,6 +89,11 @@ QByteArray ConfigHome::quick_start() {
     return "[General]\nSoundMode=2\nSplashScreen=0\nFullscreenMode=0\n";
 }
 
+bool GameRun::ended_quietly() const {
+    return ended && !crashed && !error_output.contains(QLatin1String("Sanitizer")) &&
+           !error_output.contains(QLatin1String("runtime error:"));
+}
+
 bool GameRun::main_window_shown() const {
     for (const ShownWindow& w : windows) {
         if (w.class_name.endsWith(QLatin1String("TForm1"))) return true;

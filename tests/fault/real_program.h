@@ -70,7 +70,9 @@ struct GameRun {
     std::vector<ShownWindow> windows;
     std::optional<long long> peak_rss_kb;
 
-    bool clean_exit() const { return ended && !crashed && exit_code == 0; }
+    // Ended by itself, without a crash or a sanitizer's report (errors, leaks).
+    bool ended_quietly() const;
+    bool clean_exit() const { return ended_quietly() && exit_code == 0; }
     // The main window came up (on or off screen).
     bool main_window_shown() const;
     // For test failure output.

@@ -3,6 +3,8 @@
 // once, and the game goes on.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
@@ -50,6 +52,10 @@ struct BadStore {
     const char* name;
     QByteArray (*bytes)();
 };
+
+void PrintTo(const BadStore& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BadSettingsFile : public ::testing::TestWithParam<BadStore> {};
 
