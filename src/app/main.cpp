@@ -12,10 +12,6 @@ extern "C" const char* __lsan_default_suppressions() {
 
 int main(int argc, char* argv[]) {
     gorvo::app::mark_process_start();
-    // The skin is drawn pixel for pixel, at the screen's own resolution.
-    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
-        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationName(QStringLiteral("Gorvo250"));

@@ -51,7 +51,32 @@ Program::Program(ProgramSetup setup)
     }
 
     create_secondary_windows();
+    create_gamepad();
     create_splash();
+}
+
+// A pad acts through the same press and release actions as the keys; while a game runs and a
+// pad is in use, the desktop's screensaver is held off.
+void Program::create_gamepad() {
+    screensaver_ = std::make_unique<platform::ScreensaverInhibitor>([this] {
+        const std::int32_t mode = handheld_.state().game_mode;
+        return mode == mode_game_a || mode == mode_game_b;
+    });
+    gamepad_ =
+        std::make_unique<ui::GamepadBridge>(std::make_unique<platform::SdlControllerSource>(),
+                                            window_.get(), [this](Control c, bool pressed) {
+                                                window_->act([this, c, pressed] {
+                                                    if (pressed) {
+                                                        handheld_.press(c);
+                                                    } else {
+                                                        handheld_.release(c);
+                                                    }
+                                                });
+                                            });
+    QObject::connect(gamepad_.get(), &ui::GamepadBridge::pad_used, screensaver_.get(),
+                     &platform::ScreensaverInhibitor::pad_used);
+    QObject::connect(gamepad_.get(), &ui::GamepadBridge::pads_gone, screensaver_.get(),
+                     &platform::ScreensaverInhibitor::pads_gone);
 }
 
 Program::~Program() = default;

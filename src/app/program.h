@@ -12,12 +12,15 @@
 
 #include "core/handheld.h"
 #include "platform/clock_random.h"
+#include "platform/gamepad_sdl.h"
+#include "platform/screensaver_inhibitor.h"
 #include "platform/settings_store.h"
 #include "platform/sound_game.h"
 #include "platform/sound_sdl_mixer.h"
 #include "platform/system_clock.h"
 #include "ui/context_menu.h"
 #include "ui/game_menu.h"
+#include "ui/gamepad_bridge.h"
 #include "ui/main_window.h"
 #include "ui/windows/url_opener.h"
 
@@ -68,6 +71,7 @@ class Program {
 
   private:
     std::unique_ptr<platform::QtSettingsStore> make_store() const;
+    void create_gamepad();
     void create_context_menu();
     void create_secondary_windows();
     void create_splash();
@@ -91,6 +95,9 @@ class Program {
     std::unique_ptr<ui::KeysForm> keys_;
     std::unique_ptr<ui::ManualForm> manual_;
     std::unique_ptr<ui::TSplashForm> splash_;
+    // Pads and the screensaver go first at the end: they act on the main window.
+    std::unique_ptr<platform::ScreensaverInhibitor> screensaver_;
+    std::unique_ptr<ui::GamepadBridge> gamepad_;
     bool splash_pending_ = true;
     bool created_ = false;
 };

@@ -122,6 +122,7 @@ void TForm1::rebuild_frame() {
     FrameStyle style;
     style.background = colour_of(layout_.background);
     if (translucent_ && see_through_window()) style.clear_colour = colour_of(layout_.see_through);
+    if (!translucent_ && see_through_window()) style.shape_colour = colour_of(layout_.see_through);
     style.backdrop_stretch = layout_.backdrop_stretch;
     const QSize size(std::max(layout_.client_width, 1), std::max(layout_.client_height, 1));
     painter_.reset(size, style);
@@ -246,10 +247,10 @@ void TForm1::update_shape(const QRegion& area, bool anew) {
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
+    // The screen frame follows the screen the window is on; a new ratio repaints it whole.
+    painter_.set_pixel_ratio(devicePixelRatioF(), handheld_.images());
     QPainter painter(this);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& r : event->region())
-        painter.drawImage(r, painter_.frame(), r);
+    painter_.paint(painter, event->region());
     painter.end();
     if (first_paint_hook_ && handheld_.images().visible(im_background_closed) &&
         event->region().intersects(rect_of(handheld_.images()[im_background_closed].rect))) {
