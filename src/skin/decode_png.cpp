@@ -46,6 +46,12 @@ void on_error(png_structp png, png_const_charp message) {
 // Warnings concern ancillary chunks that libpng has already dropped; the pixels are intact.
 void on_warning(png_structp, png_const_charp) {}
 
+// Ancillary chunks that say nothing about the stored samples: text, colour management,
+// histograms, physical size, time, Exif. tRNS stays: it is transparency.
+constexpr png_byte kUnusedChunks[] =
+    "bKGD\0cHRM\0eXIf\0gAMA\0hIST\0iCCP\0iTXt\0oFFs\0pCAL\0"
+    "pHYs\0sBIT\0sCAL\0sPLT\0sRGB\0sTER\0tEXt\0tIME\0zTXt";
+
 void on_read(png_structp png, png_bytep out, png_size_t count) {
     PngReader& reader = reader_of(png);
     if (count > reader.bytes.size() - reader.position) png_error(png, "unexpected end of file");
@@ -72,6 +78,11 @@ bool read_header(PngReader* reader) {
     png_set_read_fn(reader->png, reader, on_read);
     png_set_user_limits(reader->png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
     png_set_chunk_malloc_max(reader->png, png_alloc_size_t{8} << 20);
+    // libpng only warns about a chunk over that limit and then allocates its claimed length
+    // (up to 2 GiB for a few bytes of file). Chunks that never reach the pixels are passed over
+    // in small reads instead of being kept.
+    png_set_keep_unknown_chunks(reader->png, PNG_HANDLE_CHUNK_NEVER, kUnusedChunks,
+                                sizeof kUnusedChunks / 5);
     png_read_info(reader->png, reader->info);
     reader->width = png_get_image_width(reader->png, reader->info);
     reader->height = png_get_image_height(reader->png, reader->info);
