@@ -71,7 +71,7 @@ run_target() {
     local dirs=("$out/corpus/$t" "$out/seeds/$t")
     [ -d "$here/regressions/$t" ] && dirs+=("$here/regressions/$t")
     local log=$out/logs/$t.log status=0
-    nice -n 19 "$out/${t}_fuzz" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
+    nice -n 19 "$out/${t}_fuzz" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -malloc_limit_mb=512 \
         -max_len="$(max_len "$t")" -dict="$here/dict/$t.dict" -print_final_stats=1 \
         -artifact_prefix="$out/crashes/$t/" "${dirs[@]}" >"$log" 2>&1 || status=$?
     local runs
