@@ -29,12 +29,12 @@ QProcessEnvironment session_environment(const QStringList& assignments) {
     return env;
 }
 
-RunningProgram::RunningProgram(const LaunchSpec& spec) {
-    process_.setProcessEnvironment(spec.environment);
-    process_.setWorkingDirectory(spec.working_dir);
+RunningProgram::RunningProgram(const LaunchSpec& launch) {
+    process_.setProcessEnvironment(launch.environment);
+    process_.setWorkingDirectory(launch.working_dir);
     process_.setProcessChannelMode(QProcess::SeparateChannels);
     started_at_ = Clock::now();
-    process_.start(spec.executable, spec.arguments);
+    process_.start(launch.executable, launch.arguments);
     started_ = process_.waitForStarted(10000);
     // The first-paint report comes on the error output: that is the channel waited on.
     process_.setReadChannel(QProcess::StandardError);

@@ -43,7 +43,7 @@ QProcessEnvironment session_environment(const QStringList& assignments);
 
 class RunningProgram {
   public:
-    explicit RunningProgram(const LaunchSpec& spec);
+    explicit RunningProgram(const LaunchSpec& launch);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
