@@ -1,7 +1,8 @@
 // Measurement points for the benchmarks. With GORVO_PROBE_FILE naming a file, the program writes
 // one line per event to it:
 //   timer <t> <late>   the engine's timer fired <late> ms after the moment it was armed for
-//   input <t> <delay>  the first paint after a bound key came <delay> ms after the key event
+//   input <t> <delay>  the paint that shows what a bound key changed came <delay> ms after the
+//                      key event (a key that changed nothing is not counted)
 // <t> is the steady clock (CLOCK_MONOTONIC) in milliseconds at the event, so that a reader can
 // tell apart the phases of a run; all figures have microsecond precision. Without the variable
 // each call costs one test of a flag. Everything runs on the user-interface thread.
@@ -51,13 +52,16 @@ class Recorder {
     }
     void key_event() {
         // Several keys before one paint: the oldest one waited longest.
-        if (key_pending_) return;
+        if (key_ != Key::None) return;
         key_at_ = Clock::now();
-        key_pending_ = true;
+        key_ = Key::Acting;
+    }
+    void changes_taken(bool any) {
+        if (key_ == Key::Acting) key_ = any ? Key::ToBeShown : Key::None;
     }
     void painted() {
-        if (!key_pending_) return;
-        key_pending_ = false;
+        if (key_ != Key::ToBeShown) return;
+        key_ = Key::None;
         const Clock::time_point now = Clock::now();
         write("input", now, ms_between(key_at_, now));
     }
@@ -72,8 +76,10 @@ class Recorder {
     std::FILE* file_ = nullptr;
     Clock::time_point timer_due_{};
     bool timer_armed_ = false;
+    // A key is acted on, then what it changed is taken for repainting, then painted.
+    enum class Key { None, Acting, ToBeShown };
     Clock::time_point key_at_{};
-    bool key_pending_ = false;
+    Key key_ = Key::None;
 };
 
 inline Recorder& recorder() {
@@ -94,6 +100,11 @@ inline void timer_fired() {
 // A key that acts on the handheld arrived; call before it is acted on.
 inline void key_event() {
     if (detail::recorder().on()) detail::recorder().key_event();
+}
+// The window took the handheld's changes for repainting (`any`: there were some); call where
+// they are taken. The first call after a key tells whether that key is to be seen at all.
+inline void changes_taken(bool any) {
+    if (detail::recorder().on()) detail::recorder().changes_taken(any);
 }
 // The main window has painted; call at the end of its paint handler.
 inline void painted() {
