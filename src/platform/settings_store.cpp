@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include <QFileInfo>
+#include <QFile>
+
 #include "platform/stored_values.h"
 
 namespace gorvo::platform {
@@ -12,15 +15,28 @@ QString key_of(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+// A game killed in the instant between creating the store's lock file and writing its owner into
+// it leaves the lock empty. Nobody can be found to own it, so it would count as held until it is
+// 30 s old and the first write would stand still that long; an empty lock is cleared instead.
+void clear_empty_lock(const QSettings& settings) {
+    const QString lock = settings.fileName() + QStringLiteral(".lock");
+    const QFileInfo info(lock);
+    if (info.exists() && info.isFile() && info.size() == 0) QFile::remove(lock);
+}
+
 }  // namespace
 
 QtSettingsStore::QtSettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                             QStringLiteral("Quillmark"),
-                                            QStringLiteral("Gorvo250"))) {}
+                                            QStringLiteral("Gorvo250"))) {
+    clear_empty_lock(*settings_);
+}
 
 QtSettingsStore::QtSettingsStore(const QString& file)
-    : settings_(std::make_unique<QSettings>(file, QSettings::IniFormat)) {}
+    : settings_(std::make_unique<QSettings>(file, QSettings::IniFormat)) {
+    clear_empty_lock(*settings_);
+}
 
 QtSettingsStore::~QtSettingsStore() = default;
 

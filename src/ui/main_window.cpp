@@ -84,6 +84,18 @@ skin::ScreenSize TForm1::screen_size() const {
     return {screen->geometry().width(), screen->geometry().height()};
 }
 
+// The desktop never shows a window larger than all its screens together, so a skin asking for
+// more (up to the loader's limit of 16384 x 16384, a gigabyte of pixels per frame) gets a window
+// as large as the desktop: the part past it could never be seen, and its frames need not exist.
+QSize TForm1::frame_size() const {
+    QSize size(std::max(layout_.client_width, 1), std::max(layout_.client_height, 1));
+    if (fullscreen_mode_) return size;
+    QSize desktop(screen_size().width, screen_size().height);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!setup_.screen_size && screen) desktop = screen->virtualSize();
+    return size.boundedTo(desktop.expandedTo(QSize(1, 1)));
+}
+
 QPoint TForm1::screen_origin() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (setup_.screen_size || !screen) return {};
@@ -124,7 +136,7 @@ void TForm1::rebuild_frame() {
     if (translucent_ && see_through_window()) style.clear_colour = colour_of(layout_.see_through);
     if (!translucent_ && see_through_window()) style.shape_colour = colour_of(layout_.see_through);
     style.backdrop_stretch = layout_.backdrop_stretch;
-    const QSize size(std::max(layout_.client_width, 1), std::max(layout_.client_height, 1));
+    const QSize size = frame_size();
     painter_.reset(size, style);
     painter_.redraw(handheld_.images(), QRect(QPoint(0, 0), size));
     shape_ = QRegion();

@@ -109,6 +109,7 @@ class TForm1 : public QWidget {
     void update_shape(const QRegion& area, bool anew = false);
     bool see_through_window() const;
     skin::ScreenSize screen_size() const;
+    QSize frame_size() const;
     QPoint screen_origin() const;
     void show_error(const QString& text);
 

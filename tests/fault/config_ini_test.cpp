@@ -79,9 +79,8 @@ TEST_P(OddConfig, ComesUpWithoutAGiantAllocation) {
 
 INSTANTIATE_TEST_SUITE_P(
     Config, OddConfig,
-    // The windowed case of enormous sizes fails at the end of the session and is open with the
-    // hardening work; the fullscreen case runs.
-    ::testing::Values(ConfigCase{"EnormousSizesFullscreen",
+    ::testing::Values(ConfigCase{"EnormousSizes", enormous_sizes, false},
+                      ConfigCase{"EnormousSizesFullscreen",
                                  [] {
                                      return enormous_sizes() +
                                             "[Fullscreen]\nGameOffsetX=2147483647\n"

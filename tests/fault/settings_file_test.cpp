@@ -110,8 +110,7 @@ TEST(UnusableSettingsFile, AFileWithoutPermissionsIsReportedOnceAndTheGameRuns) 
 // A game killed while it wrote a setting can leave the store's lock file empty, with no owner in
 // it to be found dead. The next start must not wait for it: left to Qt, such a lock counts as
 // held for 30 s, and the game would stand still that long at its first write.
-// Disabled until the settings store clears such a lock itself; the fault is open.
-TEST(LeftoverLock, DISABLED_AnEmptyLockFileDoesNotHoldUpTheStart) {
+TEST(LeftoverLock, AnEmptyLockFileDoesNotHoldUpTheStart) {
     ConfigHome home;
     QFile lock(home.store_file() + QStringLiteral(".lock"));
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
