@@ -26,6 +26,8 @@ class SdlControllerSource : public ControllerSource {
 
     bool available() const override { return started_; }
     std::string reason() const override { return reason_; }
+    // Linux creates an event device here for every controller plugged in.
+    std::string device_folder() const override { return "/dev/input"; }
     void poll(std::vector<PadEvent>& out) override;
     int open_count() const override { return static_cast<int>(pads_.size()); }
 

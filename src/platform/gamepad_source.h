@@ -58,6 +58,9 @@ class ControllerSource {
     virtual void poll(std::vector<PadEvent>& out) = 0;
     // Pads open right now.
     virtual int open_count() const = 0;
+    // A folder whose entries change when a pad is plugged in or out, so that a watch on it can
+    // take the place of polling while no pad is open; empty when there is none.
+    virtual std::string device_folder() const { return {}; }
 };
 
 }  // namespace gorvo::platform

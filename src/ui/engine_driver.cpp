@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "ui/probes.h"
+
 namespace gorvo::ui {
 
 namespace {
@@ -39,6 +41,7 @@ void EngineDriver::catch_up() {
 }
 
 void EngineDriver::on_timeout() {
+    probes::timer_fired();
     catch_up();
     // A step set to 1 ms is due one millisecond after the engine's clock; it runs now rather
     // than after a real wait, which would leave the engine's clock behind by the wait's slack.
@@ -58,6 +61,7 @@ void EngineDriver::reschedule() {
     if (*due <= handheld_.timers().now() + 1) wait = 0;
     armed_delay_ = static_cast<int>(std::clamp<Millis>(wait, 0, 24LL * 60 * 60 * 1000));
     timer_.start(armed_delay_);
+    probes::timer_armed(armed_delay_);
 }
 
 std::optional<int> EngineDriver::armed_delay() const {

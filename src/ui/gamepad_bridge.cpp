@@ -19,6 +19,7 @@ GamepadBridge::GamepadBridge(std::unique_ptr<platform::ControllerSource> source,
     }
     if (window_) window_->installEventFilter(this);
     connect(&timer_, &QTimer::timeout, this, &GamepadBridge::poll);
+    watch_devices();
     poll();  // pads already plugged in are opened now, not a second later
 }
 
@@ -62,14 +63,35 @@ void GamepadBridge::deactivated() {
     mapper_.release_all();
 }
 
-void GamepadBridge::pace() {
-    if (source_->open_count() > 0) {
-        timer_.setTimerType(Qt::PreciseTimer);
-        if (!timer_.isActive() || timer_.interval() != kPadPollMs) timer_.start(kPadPollMs);
-    } else {
-        timer_.setTimerType(Qt::CoarseTimer);
-        if (!timer_.isActive() || timer_.interval() != kPlugPollMs) timer_.start(kPlugPollMs);
+void GamepadBridge::watch_devices() {
+    const QString folder = QString::fromStdString(source_->device_folder());
+    watching_ = !folder.isEmpty() && devices_.addPath(folder);
+    if (watching_) {
+        connect(&devices_, &QFileSystemWatcher::directoryChanged, this,
+                &GamepadBridge::devices_changed);
     }
+}
+
+void GamepadBridge::devices_changed() {
+    settle_polls_left_ = kSettlePolls;
+    poll();
+}
+
+void GamepadBridge::pace() {
+    int wait = kPlugPollMs;
+    Qt::TimerType type = Qt::CoarseTimer;
+    if (source_->open_count() > 0) {
+        wait = kPadPollMs;
+        type = Qt::PreciseTimer;
+    } else if (settle_polls_left_ > 0) {
+        --settle_polls_left_;
+        wait = kSettlePollMs;
+    } else if (watching_) {
+        timer_.stop();
+        return;
+    }
+    timer_.setTimerType(type);
+    if (!timer_.isActive() || timer_.interval() != wait) timer_.start(wait);
 }
 
 }  // namespace gorvo::ui

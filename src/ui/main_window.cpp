@@ -12,6 +12,7 @@
 
 #include "ui/game_menu_picture.h"
 #include "ui/image_roles.h"
+#include "ui/probes.h"
 #include "ui/window_placement.h"
 
 namespace gorvo::ui {
@@ -218,6 +219,7 @@ void TForm1::act(const std::function<void()>& action) {
 void TForm1::repaint_changes() {
     const Images& images = handheld_.images();
     const std::vector<ImageChange> changes = handheld_.images().take_changes();
+    probes::changes_taken(!changes.empty());
     if (changes.empty()) return;
     QRegion dirty;
     for (const ImageChange& c : changes) {
@@ -264,6 +266,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter_.paint(painter, event->region());
     painter.end();
+    probes::painted();
     if (first_paint_hook_ && handheld_.images().visible(im_background_closed) &&
         event->region().intersects(rect_of(handheld_.images()[im_background_closed].rect))) {
         const std::function<void()> hook = std::move(first_paint_hook_);

@@ -9,6 +9,7 @@
 
 #include "ui/image_roles.h"
 #include "ui/main_window.h"
+#include "ui/probes.h"
 
 namespace gorvo::ui {
 
@@ -34,6 +35,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     const std::optional<std::uint16_t> code = held_keys_.press(*event);
     if (!code) return;
     if (const std::optional<Control> control = control_for_code(bindings_, *code)) {
+        probes::key_event();
         act([this, c = *control] { handheld_.press(c); });
     }
 }
@@ -43,6 +45,7 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
     const std::optional<std::uint16_t> code = held_keys_.release(*event);
     if (!code) return;
     if (const std::optional<Control> control = control_for_code(bindings_, *code)) {
+        probes::key_event();
         act([this, c = *control] { handheld_.release(c); });
     }
 }

@@ -15,6 +15,7 @@ class FakeControllers : public platform::ControllerSource {
     bool usable = true;
     std::vector<platform::PadEvent> queued;
     int polls = 0;
+    std::string folder;  // the device folder to watch, none by default
 
     void plug(int pad) { queued.push_back(platform::PadEvent::added(pad)); }
     void unplug(int pad) { queued.push_back(platform::PadEvent::removed(pad)); }
@@ -37,6 +38,7 @@ class FakeControllers : public platform::ControllerSource {
         queued.clear();
     }
     int open_count() const override { return static_cast<int>(open_.size()); }
+    std::string device_folder() const override { return folder; }
 
   private:
     std::set<int> open_;

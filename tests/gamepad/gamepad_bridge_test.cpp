@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QMenu>
 #include <QTest>
 #include <QWidget>
@@ -99,6 +101,43 @@ TEST_F(Bridge, PollsFastOnlyWhileAPadIsOpen) {
     QTRY_COMPARE_WITH_TIMEOUT(log.actions, Log{"+Acl"}, 3000);
     EXPECT_EQ(bridge->poll_interval(), GamepadBridge::kPadPollMs);
     QTRY_VERIFY_WITH_TIMEOUT(pads->polls > before + 3, 1000);
+}
+
+// With a device folder to watch, no pad open means no polling at all: an idle program must not
+// wake up. A new entry in the folder is what brings a pad plugged in later.
+TEST(BridgeWithoutPads, WatchesTheDeviceFolderInsteadOfPolling) {
+    ensure_qt_app();
+    QTemporaryDir devices;
+    ASSERT_TRUE(devices.isValid());
+    QWidget window;
+    window.resize(100, 100);
+    ActionLog log;
+    auto source = std::make_unique<FakeControllers>();
+    source->folder = devices.path().toStdString();
+    FakeControllers* pads = source.get();
+    GamepadBridge bridge(std::move(source), &window, log.sink());
+    EXPECT_EQ(bridge.poll_interval(), std::nullopt);
+    const int polls_at_start = pads->polls;
+    QTest::qWait(1500);
+    EXPECT_EQ(pads->polls, polls_at_start) << "polled with no pad and no change";
+
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    pads->plug(2);
+    pads->push(2, PadButton::South);
+    QFile node(devices.filePath(QStringLiteral("event7")));
+    ASSERT_TRUE(node.open(QIODevice::WriteOnly));
+    node.close();
+    QTRY_COMPARE_WITH_TIMEOUT(log.actions, Log{"+Jump"}, 3000);
+    EXPECT_EQ(bridge.poll_interval(), GamepadBridge::kPadPollMs);
+
+    pads->unplug(2);
+    ASSERT_TRUE(QFile::remove(node.fileName()));
+    QTRY_COMPARE_WITH_TIMEOUT(log.actions, (Log{"+Jump", "-Jump"}), 3000);
+    // A few more looks while the system settles, then quiet again.
+    QTRY_COMPARE_WITH_TIMEOUT(bridge.poll_interval(), std::nullopt,
+                              GamepadBridge::kSettlePollMs * (GamepadBridge::kSettlePolls + 4));
 }
 
 TEST(BridgeWithoutPads, AnUnusableSourceIsNeverPolled) {
