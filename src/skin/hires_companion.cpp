@@ -43,8 +43,12 @@ CompanionResult load_companion(const std::filesystem::path& file, const Picture&
 }
 
 void attach_companion(const std::filesystem::path& file, Picture& picture) {
-    CompanionResult companion = load_companion(file, picture);
-    picture.hires = std::move(companion.picture);
+    if (!is_existing_file(companion_path(file))) return;
+    Picture measure;
+    measure.width = picture.width;
+    measure.height = picture.height;
+    picture.hires = std::make_shared<const Companion>(
+        [file, measure] { return PicturePtr(load_companion(file, measure).picture); });
 }
 
 }  // namespace gorvo::skin

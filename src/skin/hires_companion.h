@@ -24,7 +24,8 @@ struct CompanionResult {
 // Looks for the companion of `file`, whose decoded picture is `picture`, and checks it.
 CompanionResult load_companion(const std::filesystem::path& file, const Picture& picture);
 
-// Gives `picture` (decoded from `file`) its companion when there is one that fits.
+// Gives `picture` (decoded from `file`) its companion when a companion file lies beside it; the
+// companion is decoded and checked on first use, and is null then unless it fits.
 void attach_companion(const std::filesystem::path& file, Picture& picture);
 
 }  // namespace gorvo::skin

@@ -108,10 +108,11 @@ const QImage& FramePainter::converted(const PicturePtr& picture, bool transparen
     }
     if (!hires) return keyed_if(transparent && !picture->has_alpha, c.plain, c.keyed);
     if (c.hires_plain.isNull()) {
-        c.hires_plain = to_qimage(*picture->hires);
+        c.hires_plain = to_qimage(*picture->hires->get());
         c.hires_plain.setDevicePixelRatio(kCompanionRatio);
     }
-    return keyed_if(transparent && !picture->hires->has_alpha, c.hires_plain, c.hires_keyed);
+    return keyed_if(transparent && !picture->hires->get()->has_alpha, c.hires_plain,
+                    c.hires_keyed);
 }
 
 void FramePainter::redraw(const Images& images, const QRect& area) {
@@ -153,7 +154,7 @@ void FramePainter::paint_layer(QImage& layer, const Images& images, const QRect&
         const auto id = static_cast<ImageId>(i);
         const ImageState& s = images[id];
         if (!s.visible || !s.picture) continue;
-        const bool hires = companions && s.picture->hires != nullptr;
+        const bool hires = companions && s.picture->hires && s.picture->hires->get();
         const QImage& picture = converted(s.picture, kImageDefs[id].transparent, hires);
         if (picture.isNull()) continue;
         if (id == im_backdrop) {

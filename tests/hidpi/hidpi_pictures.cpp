@@ -50,7 +50,7 @@ PicturePtr picture_of(const QImage& image, bool has_alpha) {
 
 PicturePtr with_companion(const PicturePtr& picture, const PicturePtr& companion) {
     auto both = std::make_shared<Picture>(*picture);
-    both->hires = companion;
+    both->hires = std::make_shared<const Companion>(companion);
     return both;
 }
 

@@ -33,7 +33,7 @@ std::string window_line(const skin::WindowLayout& layout) {
 // A line for a double-size companion that lies beside `file` but is left unused, so that the
 // author learns why the picture is not crisp on a dense screen; nothing otherwise.
 std::string companion_warning(const std::filesystem::path& file, const Picture& picture) {
-    if (picture.hires || file.empty()) return {};
+    if (file.empty() || (picture.hires && picture.hires->get())) return {};
     const skin::CompanionResult companion = skin::load_companion(file, picture);
     if (companion.problem.empty()) return {};
     return "warning: companion " + companion.file.string() + " not used: " + companion.problem +
