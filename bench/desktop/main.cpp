@@ -74,24 +74,28 @@ void start_baseline(const Options& o, Startups& s) {
     if (rss && (!s.baseline_rss_mb || *rss > *s.baseline_rss_mb)) s.baseline_rss_mb = rss;
 }
 
-void start_game(const Options& o, Startups& s) {
-    GameConfigHome home;
-    if (!home.ok()) return;
+void start_game(const Options& o, const GameConfigHome& home, Startups* s) {
     RunningProgram game(game_launch(o, home.path(), {}));
-    if (const std::optional<double> ms = game.wait_first_paint(kFirstPaintTimeout)) {
-        s.game_ms.push_back(*ms);
-        s.game_reported_ms.push_back(*game.reported_first_paint());
-    }
+    const std::optional<double> ms = game.wait_first_paint(kFirstPaintTimeout);
+    if (!ms || s == nullptr) return;
+    s->game_ms.push_back(*ms);
+    s->game_reported_ms.push_back(*game.reported_first_paint());
 }
 
 Startups measure_startups(const Options& o) {
     Startups s;
+    // The starts measured are those of a player's day: the first start of all, which writes
+    // the settings file, comes before them and is not counted. It also fills the file cache.
+    GameConfigHome home;
+    if (!home.ok()) return s;
+    start_game(o, home, nullptr);
+    QThread::msleep(300);
     // Alternating, so that a change in the machine's load touches both alike.
     for (int i = 0; i < kStarts; ++i) {
         start_baseline(o, s);
         QThread::msleep(300);
         // A program without the report is not waited for again and again.
-        if (i == 0 || !s.game_ms.empty()) start_game(o, s);
+        if (i == 0 || !s.game_ms.empty()) start_game(o, home, &s);
         QThread::msleep(300);
     }
     return s;
@@ -115,8 +119,8 @@ void print_startups(const Startups& s) {
         print_figure("startup_ratio", percentile(s.game_ms, 0.5) / percentile(s.baseline_ms, 0.5),
                      "x", 2);
         print_note(
-            "start-up: median of %zu starts each, from the process start to the line "
-            "reporting the first paint; the game's own figure (from its start-up inside "
+            "start-up: median of %zu starts each (the game's after its first start), from the "
+            "process start to the line reporting the first paint; the game's own figure (from its start-up inside "
             "the process) was %.0f ms (target: at most 1.3 x the baseline)",
             s.game_ms.size(), percentile(s.game_reported_ms, 0.5));
     }

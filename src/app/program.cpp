@@ -51,7 +51,9 @@ Program::Program(ProgramSetup setup)
     }
 
     create_secondary_windows();
-    create_gamepad();
+    // Pads come once the window is on screen: the controller layer takes a while to look at
+    // every input device, and no pad acts before the window is there to be active.
+    window_->after_first_paint([this] { create_gamepad(); });
     create_splash();
 }
 
@@ -89,7 +91,7 @@ std::unique_ptr<platform::QtSettingsStore> Program::make_store() const {
 
 void Program::create_context_menu() {
     ui::ContextMenuCommands commands;
-    commands.show_about = [this] { about_->show_about(); };
+    commands.show_about = [this] { about().show_about(); };
     commands.open_document = [this](const QString& file) {
         setup_.open_url(ui::resolve_link(file));
     };
@@ -100,8 +102,13 @@ void Program::create_context_menu() {
     game_menu_ = std::make_unique<ui::GameMenu>(*window_, *menu_);
 }
 
+// Made when first asked for: its texts and picture are not needed for a game to start.
+ui::TAboutForm& Program::about() {
+    if (!about_) about_ = std::make_unique<ui::TAboutForm>(setup_.open_url);
+    return *about_;
+}
+
 void Program::create_secondary_windows() {
-    about_ = std::make_unique<ui::TAboutForm>(setup_.open_url);
     ui::KeyChoices choices{};
     for (int i = 0; i < kControlCount; ++i) {
         choices[static_cast<std::size_t>(i)] =

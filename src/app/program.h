@@ -60,7 +60,7 @@ class Program {
 
     ui::TForm1& main_window() { return *window_; }
     ui::TSplashForm& splash() { return *splash_; }
-    ui::TAboutForm& about() { return *about_; }
+    ui::TAboutForm& about();
     ui::KeysForm& keys() { return *keys_; }
     ui::ManualForm& manual() { return *manual_; }
     ui::ContextMenu& context_menu() { return *menu_; }

@@ -63,6 +63,10 @@ void QtSettingsStore::write_bool(std::string_view name, bool value) {
 }
 
 void QtSettingsStore::write_text(std::string_view name, const QString& text) {
+    // A value the file already holds, as text, is not written again: every start writes its
+    // settings back, and each write rewrites the whole file.
+    const QVariant stored = settings_->value(key_of(name));
+    if (stored.typeId() == QMetaType::QString && stored.toString() == text) return;
     settings_->setValue(key_of(name), text);
     settings_->sync();
     // A format error only says the file was unreadable before; what counts here is the write.

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "skin/decode_ahead.h"
 #include "skin/hires_companion.h"
 #include "skin/integer_text.h"
 #include "skin/pictures.h"
@@ -163,25 +164,37 @@ class SkinLoad {
         return true;
     }
 
+    static std::string section_of(int n) { return "Image" + std::to_string(n); }
+
+    // The files are decoded all at once, then taken in order: the first that cannot be decoded
+    // still stops the load with its message, and the images before it keep their pictures.
     bool load_images() {
+        std::vector<std::filesystem::path> files(kSkinImageCount);
         for (int n = 1; n <= kSkinImageCount; ++n) {
-            if (!load_image(n)) return false;
+            const std::string name = ini_.read_string(section_of(n), "Filename", "");
+            if (!names_a_file(name)) continue;
+            std::filesystem::path file = file_in_folder(skin_dir_, name);
+            if (is_existing_file(file)) files[n - 1] = std::move(file);
+        }
+        std::vector<DecodeResult> decoded = decode_all(files);
+        for (int n = 1; n <= kSkinImageCount; ++n) {
+            if (!load_image(n, files[n - 1], decoded[n - 1])) return false;
             result_.progress.images_done = n;
         }
         return true;
     }
 
-    bool load_image(int n) {
+    // `file` is the existing file decoded into `decoded`; empty when there was none.
+    bool load_image(int n, const std::filesystem::path& file, DecodeResult& decoded) {
         const ImageId id = kSkinImages[n - 1];
-        const std::string section = "Image" + std::to_string(n);
+        const std::string section = section_of(n);
         PictureSource& source = result_.progress.pictures[n - 1];
         const std::string name = ini_.read_string(section, "Filename", "");
         if (names_a_file(name)) {
             source.file = file_in_folder(skin_dir_, name);
-            if (is_existing_file(source.file)) {
-                PicturePtr picture = decode(source.file);
-                if (!picture) return false;
-                images_.set_own_picture(id, std::move(picture));
+            if (!file.empty()) {
+                if (!decoded) return fail(std::move(decoded.error));
+                images_.set_own_picture(id, std::move(decoded.picture));
                 source.kind = PictureSource::Kind::File;
             } else {
                 images_.set_own_picture(id, placeholder_picture());

@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 #include "ui/game_menu_picture.h"
@@ -260,6 +261,14 @@ void TForm1::update_shape(const QRegion& area, bool anew) {
     setMask(shape_.isEmpty() ? QRegion(0, 0, 1, 1) : shape_);
 }
 
+void TForm1::after_first_paint(std::function<void()> work) {
+    if (painted_) {
+        QTimer::singleShot(0, this, std::move(work));
+        return;
+    }
+    after_first_paint_.push_back(std::move(work));
+}
+
 void TForm1::paintEvent(QPaintEvent* event) {
     // The screen frame follows the screen the window is on; a new ratio repaints it whole.
     painter_.set_pixel_ratio(devicePixelRatioF(), handheld_.images());
@@ -267,6 +276,12 @@ void TForm1::paintEvent(QPaintEvent* event) {
     painter_.paint(painter, event->region());
     painter.end();
     probes::painted();
+    if (!painted_) {
+        painted_ = true;
+        for (std::function<void()>& work : after_first_paint_)
+            QTimer::singleShot(0, this, std::move(work));
+        after_first_paint_.clear();
+    }
     if (first_paint_hook_ && handheld_.images().visible(im_background_closed) &&
         event->region().intersects(rect_of(handheld_.images()[im_background_closed].rect))) {
         const std::function<void()> hook = std::move(first_paint_hook_);

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "core/handheld.h"
 #include "skin/skin_loader.h"
@@ -75,6 +76,9 @@ class TForm1 : public QWidget {
 
     // Runs once, at the end of the first paint that puts the closed case on the screen.
     void set_first_paint_hook(std::function<void()> hook) { first_paint_hook_ = std::move(hook); }
+    // Runs `work` from the event loop once the window has painted for the first time (at once
+    // when it already has): what the first frame does not need waits for it.
+    void after_first_paint(std::function<void()> work);
 
   signals:
     void context_menu_requested(const QPoint& global_pos);
@@ -137,6 +141,8 @@ class TForm1 : public QWidget {
     QAction* fullscreen_action_ = nullptr;
     QAction* exit_action_ = nullptr;
     std::function<void()> first_paint_hook_;
+    std::vector<std::function<void()>> after_first_paint_;
+    bool painted_ = false;
 
     // The image that got the first button press; it keeps the moves and the release.
     ImageId pressed_ = kNoImage;

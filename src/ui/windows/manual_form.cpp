@@ -50,23 +50,42 @@ ManualForm::ManualForm(const std::filesystem::path& config, QWidget* parent)
 ManualForm::ManualForm(const skin::ManualSettings& settings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       state_(client_size(settings).width(), client_size(settings).height()),
+      settings_(settings),
       buttons_(paint_manual_buttons()) {
     setObjectName(QStringLiteral("TManualForm"));
     setWindowTitle(QStringLiteral("Manual"));
     setFixedSize(client_size(settings));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    ManualPages loaded = load_manual_pages(settings);
+}
+
+// The pages are decoded when the manual is first wanted: sixteen full-size pictures would
+// otherwise hold up every start of the game, and most games never open the manual.
+void ManualForm::load_pages() const {
+    if (pages_loaded_) return;
+    pages_loaded_ = true;
+    ManualPages loaded = load_manual_pages(settings_);
     pages_ = std::move(loaded.pages);
     unreadable_ = std::move(loaded.unreadable);
-    page_top_ = pages_.front();
 }
 
 const QImage& ManualForm::page_picture(int page) const {
+    load_pages();
     return pages_[static_cast<std::size_t>(std::clamp(page, 1, kManualPageCount) - 1)];
 }
 
+const QImage& ManualForm::shown_page() const {
+    if (page_top_.isNull()) page_top_ = page_picture(state_.manual_page());
+    return page_top_;
+}
+
+const std::vector<QString>& ManualForm::unreadable_pages() const {
+    load_pages();
+    return unreadable_;
+}
+
 void ManualForm::open() {
+    shown_page();
     show();
     raise();
     activateWindow();
@@ -112,7 +131,7 @@ void ManualForm::release(ManualButton button) {
 void ManualForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    p.drawImage(0, 0, page_top_);  // unscaled, from the top-left corner
+    p.drawImage(0, 0, shown_page());  // unscaled, from the top-left corner
     p.setPen(Qt::black);           // sh_page_top: the page's one-pixel outline
     p.setBrush(Qt::NoBrush);
     p.drawRect(0, 0, width() - 1, height() - 1);

@@ -1,7 +1,7 @@
 // TManualForm, the manual viewer: a borderless window that stays on top and shows one of the
 // sixteen manual pages with buttons to turn the pages and to close. Pages turn on release, by
 // the buttons or the arrow keys; Esc closes; dragging the page moves the window. Created once
-// at start-up with every page decoded; afterwards only shown and hidden.
+// at start-up, its pages decoded when first needed; afterwards only shown and hidden.
 #pragma once
 
 #include <QImage>
@@ -34,10 +34,10 @@ class ManualForm : public QWidget {
     int manual_page() const { return state_.manual_page(); }
     const ManualState& state() const { return state_; }
     const QImage& page_picture(int page) const;
-    const QImage& shown_page() const { return page_top_; }  // im_page_top
+    const QImage& shown_page() const;  // im_page_top
     // Page files that exist but could not be decoded, with the reason; they show the
     // placeholder.
-    const std::vector<QString>& unreadable_pages() const { return unreadable_; }
+    const std::vector<QString>& unreadable_pages() const;
 
     // The six input actions.
     void Inp_left_down();
@@ -59,6 +59,7 @@ class ManualForm : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void load_pages() const;
     void Vid_Show_Page();
     void press(ManualButton button);
     void release(ManualButton button);
@@ -66,10 +67,12 @@ class ManualForm : public QWidget {
     void drop_held_keys();
 
     ManualState state_;
-    std::array<QImage, kManualPageCount> pages_;  // im_page_01 .. im_page_16
-    QImage page_top_;
+    skin::ManualSettings settings_;
+    mutable bool pages_loaded_ = false;
+    mutable std::array<QImage, kManualPageCount> pages_;  // im_page_01 .. im_page_16
+    mutable QImage page_top_;
     ManualButtonPictures buttons_;
-    std::vector<QString> unreadable_;
+    mutable std::vector<QString> unreadable_;
     bool placed_ = false;
 
     // Keys whose press ran its action and whose release is still to come.
