@@ -42,9 +42,7 @@ QRect box_place(const QSize& picture) {
 TSplashForm::TSplashForm(SettingsStore& settings, UrlOpener open_url, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      open_url_(std::move(open_url)),
-      background_(load_picture(QStringLiteral("Graphics/Splash/background.png"))),
-      box_picture_(load_picture(QStringLiteral("Graphics/Splash/box.jpg"))) {
+      open_url_(std::move(open_url)) {
     setWindowTitle(QStringLiteral("About this game..."));
     setFixedSize(kWidth, kHeight);
     QPalette pal = palette();
@@ -233,6 +231,12 @@ void TSplashForm::closeEvent(QCloseEvent* event) {
 
 void TSplashForm::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
+    // Read when first shown: a start that goes straight into the game never needs them.
+    if (!pictures_loaded_) {
+        pictures_loaded_ = true;
+        background_ = load_picture(QStringLiteral("Graphics/Splash/background.png"));
+        box_picture_ = load_picture(QStringLiteral("Graphics/Splash/box.jpg"));
+    }
     QPainter p(this);
     if (!background_.isNull()) p.drawPixmap(0, 0, background_);
     if (!box_picture_.isNull()) {

@@ -70,6 +70,7 @@ class TSplashForm : public QWidget {
     void open(const QUrl& url) const;
 
     UrlOpener open_url_;
+    bool pictures_loaded_ = false;
     QPixmap background_;
     QPixmap box_picture_;
     ShortenedComboBox* cb_sound_ = nullptr;
