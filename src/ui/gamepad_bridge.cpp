@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <cstdio>
 #include <utility>
 
@@ -63,9 +64,13 @@ void GamepadBridge::deactivated() {
     mapper_.release_all();
 }
 
+// A system with no input device at all may not have the folder yet: its parent is watched
+// until the folder appears.
 void GamepadBridge::watch_devices() {
-    const QString folder = QString::fromStdString(source_->device_folder());
-    watching_ = !folder.isEmpty() && devices_.addPath(folder);
+    device_folder_ = QString::fromStdString(source_->device_folder());
+    if (device_folder_.isEmpty()) return;
+    watching_ = devices_.addPath(device_folder_) ||
+                devices_.addPath(QFileInfo(device_folder_).absolutePath());
     if (watching_) {
         connect(&devices_, &QFileSystemWatcher::directoryChanged, this,
                 &GamepadBridge::devices_changed);
@@ -73,6 +78,8 @@ void GamepadBridge::watch_devices() {
 }
 
 void GamepadBridge::devices_changed() {
+    if (!devices_.directories().contains(device_folder_) && QFileInfo(device_folder_).isDir())
+        devices_.addPath(device_folder_);
     settle_polls_left_ = kSettlePolls;
     poll();
 }

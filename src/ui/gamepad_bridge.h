@@ -63,6 +63,7 @@ class GamepadBridge : public QObject {
     platform::GamepadMapper mapper_;
     QTimer timer_;
     QFileSystemWatcher devices_;
+    QString device_folder_;
     bool watching_ = false;
     int settle_polls_left_ = 0;
     std::vector<platform::PadEvent> events_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QMenu>
@@ -138,6 +139,36 @@ TEST(BridgeWithoutPads, WatchesTheDeviceFolderInsteadOfPolling) {
     // A few more looks while the system settles, then quiet again.
     QTRY_COMPARE_WITH_TIMEOUT(bridge.poll_interval(), std::nullopt,
                               GamepadBridge::kSettlePollMs * (GamepadBridge::kSettlePolls + 4));
+}
+
+// A system without any input device has no device folder yet; one made later is watched too.
+TEST(BridgeWithoutPads, WatchesForTheDeviceFolderToAppear) {
+    ensure_qt_app();
+    QTemporaryDir dev;
+    ASSERT_TRUE(dev.isValid());
+    QWidget window;
+    window.resize(100, 100);
+    ActionLog log;
+    auto source = std::make_unique<FakeControllers>();
+    const QString folder = dev.filePath(QStringLiteral("input"));
+    source->folder = folder.toStdString();
+    FakeControllers* pads = source.get();
+    GamepadBridge bridge(std::move(source), &window, log.sink());
+    EXPECT_EQ(bridge.poll_interval(), std::nullopt);
+
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    // Once the settling looks are over, a pad in the new folder is still noticed.
+    QTRY_COMPARE_WITH_TIMEOUT(bridge.poll_interval(), std::nullopt,
+                              GamepadBridge::kSettlePollMs * (GamepadBridge::kSettlePolls + 4));
+    pads->plug(4);
+    pads->push(4, PadButton::Start);
+    QFile node(QDir(folder).filePath(QStringLiteral("event0")));
+    ASSERT_TRUE(node.open(QIODevice::WriteOnly));
+    node.close();
+    QTRY_COMPARE_WITH_TIMEOUT(log.actions, Log{"+GameA"}, 3000);
 }
 
 TEST(BridgeWithoutPads, AnUnusableSourceIsNeverPolled) {
