@@ -73,7 +73,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${GORVO_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# The sound and controller libraries are opened when first needed, not linked, so they are not
+# read from the executables: they are named here.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libsdl2-2.0-0, libsdl2-mixer-2.0-0")
 # Without it a Wayland session runs the game through the X11 compatibility layer.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 gorvo_is_web_address("${GORVO_PROJECT_URL}" has_homepage)

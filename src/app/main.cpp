@@ -15,6 +15,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationName(QStringLiteral("Gorvo250"));
+    // Ties the windows to the installed desktop entry (gorvo250.desktop): the task bar of a
+    // Wayland session shows its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("gorvo250"));
     // The program ends by its own rules (the main window's close step, Exit, Esc in the splash
     // window), never because the window that happens to be the last one was hidden.
     QApplication::setQuitOnLastWindowClosed(false);
