@@ -10,6 +10,7 @@
 #include <csignal>
 #include <map>
 #include <random>
+#include <string>
 
 #include "fault/burst_values.h"
 #include "platform/settings_store.h"
@@ -86,8 +87,13 @@ class KilledWriter : public ::testing::Test {
     }
 
     // Kills writers of rounds [first, first + count) at random moments; stops at a failure.
+    // GORVO_FAULT_SEED picks other moments; a failure names the seed to repeat it with.
     void kill_writers(int first, int count) {
-        std::mt19937 random(static_cast<unsigned>(first));
+        const auto seed =
+            static_cast<unsigned>(qEnvironmentVariableIntValue("GORVO_FAULT_SEED"));
+        SCOPED_TRACE("GORVO_FAULT_SEED=" + std::to_string(seed));
+        std::seed_seq seeds{seed, static_cast<unsigned>(first)};
+        std::mt19937 random(seeds);
         // Up to a little past the burst's end, so that some kills miss it.
         std::uniform_int_distribution<long long> moment(0, burst_us_ + burst_us_ / 5);
         for (int round = first; round < first + count; ++round) {
