@@ -1,6 +1,7 @@
 # Pad play: the pad-to-control mapping, SDL's game controllers as the event source, the bridge
 # into the Qt event loop, and the screensaver held off over D-Bus while a pad player plays.
-find_package(SDL2 REQUIRED)
+# SDL is opened when the pads are first looked for, not linked (sdl.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/sdl.cmake)
 find_package(Qt6 REQUIRED COMPONENTS Core DBus Widgets)
 
 add_library(gorvo_gamepad STATIC
@@ -13,5 +14,5 @@ add_library(gorvo_gamepad STATIC
 )
 set_target_properties(gorvo_gamepad PROPERTIES AUTOMOC ON)
 target_include_directories(gorvo_gamepad PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(gorvo_gamepad PUBLIC gorvo_core SDL2::SDL2 Qt6::Core Qt6::DBus Qt6::Widgets)
+target_link_libraries(gorvo_gamepad PUBLIC gorvo_core gorvo_sdl Qt6::Core Qt6::DBus Qt6::Widgets)
 gorvo_defaults(gorvo_gamepad)

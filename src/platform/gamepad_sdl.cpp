@@ -1,6 +1,6 @@
 #include "platform/gamepad_sdl.h"
 
-#include <SDL.h>
+#include "platform/sdl_library.h"
 
 namespace gorvo::platform {
 
@@ -46,31 +46,39 @@ PadAxis axis_of(Uint8 sdl_axis) {
 
 }  // namespace
 
-SdlControllerSource::SdlControllerSource() {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+SdlControllerSource::SdlControllerSource() : SdlControllerSource(sdl_libraries()) {}
+
+SdlControllerSource::SdlControllerSource(const SdlLibraries& libraries) {
+    const SdlFunctions* sdl = libraries.sdl();
+    if (sdl == nullptr) {
+        reason_ = libraries.error();
+        return;
+    }
+    sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Without SDL video there is no window for SDL to watch; the program decides itself when
     // pad input counts.
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-        const char* why = SDL_GetError();
+    sdl->SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (sdl->InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+        const char* why = sdl->GetError();
         reason_ = why != nullptr && *why != '\0' ? why : "the game controller layer did not start";
         return;
     }
+    sdl_ = sdl;
     started_ = true;
 }
 
 SdlControllerSource::~SdlControllerSource() {
     if (!started_) return;
     for (auto& [id, pad] : pads_)
-        SDL_GameControllerClose(pad);
+        sdl_->GameControllerClose(pad);
     pads_.clear();
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    sdl_->QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 void SdlControllerSource::poll(std::vector<PadEvent>& out) {
     if (!started_) return;
     SDL_Event e;
-    while (SDL_PollEvent(&e) != 0) {
+    while (sdl_->PollEvent(&e) != 0) {
         switch (e.type) {
             case SDL_CONTROLLERDEVICEADDED:
                 open(e.cdevice.which, out);
@@ -95,13 +103,13 @@ void SdlControllerSource::poll(std::vector<PadEvent>& out) {
 }
 
 void SdlControllerSource::open(int device_index, std::vector<PadEvent>& out) {
-    SDL_GameController* pad = SDL_GameControllerOpen(device_index);
+    SDL_GameController* pad = sdl_->GameControllerOpen(device_index);
     if (pad == nullptr) return;  // gone again before it could be opened
-    const int instance = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad));
+    const int instance = sdl_->JoystickInstanceID(sdl_->GameControllerGetJoystick(pad));
     if (!pads_.emplace(instance, pad).second) {
         // Already open: SDL reports pads present at start once more. The second open only
         // added a reference.
-        SDL_GameControllerClose(pad);
+        sdl_->GameControllerClose(pad);
         return;
     }
     out.push_back(PadEvent::added(instance));
@@ -110,7 +118,7 @@ void SdlControllerSource::open(int device_index, std::vector<PadEvent>& out) {
 void SdlControllerSource::close(int instance, std::vector<PadEvent>& out) {
     auto found = pads_.find(instance);
     if (found == pads_.end()) return;
-    SDL_GameControllerClose(found->second);
+    sdl_->GameControllerClose(found->second);
     pads_.erase(found);
     out.push_back(PadEvent::removed(instance));
 }

@@ -3,6 +3,9 @@
 // alone. Pads are opened as SDL reports them plugged in, including those present at start,
 // and closed when they are unplugged.
 //
+// SDL is opened when the first source is made (sdl_library.h); without it the source reports
+// itself not available, with the loader's reason.
+//
 // SDL offers no file descriptor to wait on, so plugging a pad in is noticed by polling: the
 // caller polls slowly while no pad is open and fast while one is.
 #pragma once
@@ -17,9 +20,14 @@ typedef struct _SDL_GameController SDL_GameController;
 
 namespace gorvo::platform {
 
+class SdlLibraries;
+struct SdlFunctions;
+
 class SdlControllerSource : public ControllerSource {
   public:
+    // Over the process's SDL.
     SdlControllerSource();
+    explicit SdlControllerSource(const SdlLibraries& libraries);
     ~SdlControllerSource() override;
     SdlControllerSource(const SdlControllerSource&) = delete;
     SdlControllerSource& operator=(const SdlControllerSource&) = delete;
@@ -35,6 +43,7 @@ class SdlControllerSource : public ControllerSource {
     void open(int device_index, std::vector<PadEvent>& out);
     void close(int instance, std::vector<PadEvent>& out);
 
+    const SdlFunctions* sdl_ = nullptr;  // set when started
     bool started_ = false;
     std::string reason_;
     std::map<int, SDL_GameController*> pads_;  // by SDL's instance id

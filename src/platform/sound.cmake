@@ -1,9 +1,6 @@
 # Sound output over SDL2 + SDL2_mixer: the driver list, the library and the main window's sound.
-find_package(SDL2 REQUIRED)
-if(NOT TARGET PkgConfig::SDL2_MIXER)
-    find_package(PkgConfig REQUIRED)
-    pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
-endif()
+# Both libraries are opened when the sound is first started, not linked (sdl.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/sdl.cmake)
 
 add_library(gorvo_sound STATIC
     ${CMAKE_CURRENT_LIST_DIR}/sound_drivers.cpp
@@ -11,7 +8,7 @@ add_library(gorvo_sound STATIC
     ${CMAKE_CURRENT_LIST_DIR}/sound_game.cpp
 )
 target_include_directories(gorvo_sound PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(gorvo_sound PUBLIC gorvo_core SDL2::SDL2 PkgConfig::SDL2_MIXER)
+target_link_libraries(gorvo_sound PUBLIC gorvo_core gorvo_sdl)
 gorvo_defaults(gorvo_sound)
 
 # The sound sources belong to gorvo_sound alone; a platform library that gathered them as well

@@ -1,9 +1,8 @@
 #include "platform/sound_sdl_mixer.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <string>
+
+#include "platform/sdl_library.h"
 
 namespace gorvo::platform {
 
@@ -21,8 +20,21 @@ std::string sdl_reason(const char* text) {
 
 }  // namespace
 
+SdlMixerLibrary::SdlMixerLibrary() : SdlMixerLibrary(&sdl_mixer_libraries) {}
+
+SdlMixerLibrary::SdlMixerLibrary(Open open_libraries) : open_libraries_(open_libraries) {}
+
 SdlMixerLibrary::~SdlMixerLibrary() {
     close();
+}
+
+bool SdlMixerLibrary::loaded() {
+    if (mix_ != nullptr) return true;
+    const SdlLibraries& libraries = open_libraries_();
+    if (libraries.sdl() == nullptr || libraries.mixer() == nullptr) return false;
+    sdl_ = libraries.sdl();
+    mix_ = libraries.mixer();
+    return true;
 }
 
 std::string_view SdlMixerLibrary::driver_name(SoundBackend backend) {
@@ -37,32 +49,35 @@ std::string_view SdlMixerLibrary::driver_name(SoundBackend backend) {
 void SdlMixerLibrary::set_output(SoundBackend backend) {
     // The driver has to be named through the hint: a name given to SDL_AudioInit is forgotten
     // when the mixer opens the device. A driver named in SDL_AUDIODRIVER by the user still wins.
+    // Without the libraries there is no hint to set; init() reports why.
+    if (!loaded()) return;
     const std::string name(driver_name(backend));
     if (name.empty()) {
-        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        sdl_->ResetHint(SDL_HINT_AUDIODRIVER);
     } else {
-        SDL_SetHint(SDL_HINT_AUDIODRIVER, name.c_str());
+        sdl_->SetHint(SDL_HINT_AUDIODRIVER, name.c_str());
     }
 }
 
 OutputStart SdlMixerLibrary::init(int mix_rate, int channels) {
     if (open_) return {false, "the sound output is already open"};
+    if (!loaded()) return {false, open_libraries_().error()};
     // SDL must leave SIGINT and SIGTERM to the program.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return {false, sdl_reason(SDL_GetError())};
+    sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) return {false, sdl_reason(sdl_->GetError())};
     // A driver can initialise and still fail to open its device, so the open is checked too.
     // No format change is allowed: the mix runs at exactly the rate asked for and SDL converts
     // for the device if it must.
-    if (Mix_OpenAudioDevice(mix_rate, AUDIO_S16SYS, kSpeakerChannels, kBufferFrames, nullptr, 0) !=
-        0) {
-        std::string reason = sdl_reason(Mix_GetError());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (mix_->OpenAudioDevice(mix_rate, AUDIO_S16SYS, kSpeakerChannels, kBufferFrames, nullptr,
+                              0) != 0) {
+        std::string reason = sdl_reason(sdl_->GetError());
+        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
         return {false, reason};
     }
-    if (Mix_AllocateChannels(channels) != channels) {
-        std::string reason = sdl_reason(Mix_GetError());
-        Mix_CloseAudio();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (mix_->AllocateChannels(channels) != channels) {
+        std::string reason = sdl_reason(sdl_->GetError());
+        mix_->CloseAudio();
+        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
         return {false, reason};
     }
     open_ = true;
@@ -71,9 +86,9 @@ OutputStart SdlMixerLibrary::init(int mix_rate, int channels) {
 
 SampleHandle SdlMixerLibrary::load(const std::string& path) {
     if (!open_) return {};
-    Mix_Chunk* loaded = Mix_LoadWAV(path.c_str());
-    if (loaded == nullptr) return {};
-    chunks_.push_back(loaded);
+    Mix_Chunk* decoded = mix_->LoadWAV(path.c_str());
+    if (decoded == nullptr) return {};
+    chunks_.push_back(decoded);
     return {static_cast<std::uint32_t>(chunks_.size())};
 }
 
@@ -86,17 +101,17 @@ bool SdlMixerLibrary::play(SampleHandle sample) {
     Mix_Chunk* c = chunk(sample);
     if (!open_ || c == nullptr) return false;
     // -1: any free channel. With all channels busy the mixer refuses and the request is dropped.
-    return Mix_PlayChannel(-1, c, 0) >= 0;
+    return mix_->PlayChannel(-1, c, 0) >= 0;
 }
 
 void SdlMixerLibrary::stop_all() {
-    if (open_) Mix_HaltChannel(-1);
+    if (open_) mix_->HaltChannel(-1);
 }
 
 void SdlMixerLibrary::free(SampleHandle sample) {
     Mix_Chunk* c = chunk(sample);
     if (c == nullptr) return;
-    Mix_FreeChunk(c);  // stops any channel still playing it first
+    mix_->FreeChunk(c);  // stops any channel still playing it first
     chunks_[sample.id - 1] = nullptr;
 }
 
@@ -104,13 +119,13 @@ void SdlMixerLibrary::close() {
     for (std::uint32_t id = 1; id <= chunks_.size(); ++id)
         free({id});
     if (!open_) return;
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix_->CloseAudio();
+    sdl_->QuitSubSystem(SDL_INIT_AUDIO);
     open_ = false;
 }
 
 int SdlMixerLibrary::playing() const {
-    return open_ ? Mix_Playing(-1) : 0;
+    return open_ ? mix_->Playing(-1) : 0;
 }
 
 }  // namespace gorvo::platform

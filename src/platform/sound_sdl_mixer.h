@@ -1,6 +1,10 @@
 // The sound library over SDL2 + SDL2_mixer. One instance per process: SDL's audio is global.
 // Samples are decoded into the mixer's format when loaded, so playing one is a single call into
 // the mixer with no file access and no wait for the device.
+//
+// The two libraries are opened when an output is first chosen or opened, not when the instance
+// is made: a game without sound never loads them. When they cannot be opened, init() fails with
+// the loader's reason.
 #pragma once
 
 #include <string_view>
@@ -12,9 +16,17 @@ struct Mix_Chunk;
 
 namespace gorvo::platform {
 
+class SdlLibraries;
+struct SdlFunctions;
+struct SdlMixerFunctions;
+
 class SdlMixerLibrary final : public SoundLibrary {
   public:
-    SdlMixerLibrary() = default;
+    // Where SDL and the mixer come from; called when they are first needed.
+    using Open = const SdlLibraries& (*)();
+
+    SdlMixerLibrary();
+    explicit SdlMixerLibrary(Open open_libraries);
     ~SdlMixerLibrary() override;
     SdlMixerLibrary(const SdlMixerLibrary&) = delete;
     SdlMixerLibrary& operator=(const SdlMixerLibrary&) = delete;
@@ -37,7 +49,12 @@ class SdlMixerLibrary final : public SoundLibrary {
 
   private:
     Mix_Chunk* chunk(SampleHandle sample) const;
+    // Opens the libraries on first use; false when they are missing.
+    bool loaded();
 
+    Open open_libraries_;
+    const SdlFunctions* sdl_ = nullptr;
+    const SdlMixerFunctions* mix_ = nullptr;
     bool open_ = false;
     // Handle id n is chunks_[n - 1]; a freed slot stays as nullptr so ids are never reused.
     std::vector<Mix_Chunk*> chunks_;

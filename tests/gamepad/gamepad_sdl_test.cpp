@@ -1,10 +1,11 @@
 // SDL's game controllers as the event source, driven by a virtual pad that SDL itself
 // simulates: plugging in opens the pad, its buttons and left stick arrive in the program's
-// terms, and unplugging closes it.
+// terms, and unplugging closes it. Without SDL the source says it is not available, and why.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include "platform/gamepad_sdl.h"
+#include "platform/sdl_library.h"
 
 namespace gorvo::test {
 namespace {
@@ -116,6 +117,19 @@ TEST(SdlControllers, AVirtualPadIsOpenedReportedAndClosed) {
     EXPECT_EQ(events.back().type, PadEvent::Type::Removed);
     EXPECT_EQ(events.back().pad, instance);
     EXPECT_EQ(source.open_count(), before);
+}
+
+TEST(SdlControllers, WithoutSdlTheSourceIsNotAvailableAndSaysWhy) {
+    const platform::SdlLibraries missing("libgorvo-missing-sdl.so.0", nullptr);
+    platform::SdlControllerSource source(missing);
+    EXPECT_FALSE(source.available());
+    EXPECT_EQ(source.reason(), missing.error());
+    EXPECT_EQ(source.reason().rfind("libgorvo-missing-sdl.so.0 could not be loaded: ", 0), 0u)
+        << source.reason();
+    std::vector<PadEvent> events;
+    source.poll(events);
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(source.open_count(), 0);
 }
 
 }  // namespace
