@@ -8,6 +8,8 @@
 # the simulator's example scripts, fuzz/seeds/ and the kept regression inputs. What a run
 # finds stays in fuzz/out/corpus/<target>/ for the next run; a fault is written to
 # fuzz/out/crashes/<target>/ and makes the script fail. $GORVO_FUZZ_TARGETS picks targets.
+# $GORVO_FUZZ_RUNS=N makes a run repeatable, as a check must be: a fixed seed and at most N
+# inputs (SECONDS still caps the time).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
@@ -71,9 +73,11 @@ run_target() {
     local dirs=("$out/corpus/$t" "$out/seeds/$t")
     [ -d "$here/regressions/$t" ] && dirs+=("$here/regressions/$t")
     local log=$out/logs/$t.log status=0
+    local repeatable=()
+    [ -n "${GORVO_FUZZ_RUNS:-}" ] && repeatable=(-seed=1 "-runs=$GORVO_FUZZ_RUNS")
     nice -n 19 "$out/${t}_fuzz" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -malloc_limit_mb=512 \
         -max_len="$(max_len "$t")" -dict="$here/dict/$t.dict" -print_final_stats=1 \
-        -artifact_prefix="$out/crashes/$t/" "${dirs[@]}" >"$log" 2>&1 || status=$?
+        -artifact_prefix="$out/crashes/$t/" "${repeatable[@]}" "${dirs[@]}" >"$log" 2>&1 || status=$?
     local runs
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     # One line per run, for the record of how long each target has run.
