@@ -8,7 +8,10 @@ run_suite() {
     local dir=$1; shift
     cmake -S . -B "$dir" "$@"
     cmake --build "$dir" -j2
-    (cd "$dir" && ctest --output-on-failure -j2 --timeout 600)
+    # A test that fails is run once more and counts as failed only if it fails again: the tests
+    # that drive the real program on an X server of their own now and then lose that server to
+    # the machine (a display number taken twice). Every failure stays in the output.
+    (cd "$dir" && ctest --output-on-failure -j2 --timeout 600 --repeat until-pass:2)
 }
 
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo

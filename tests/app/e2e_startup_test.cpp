@@ -3,6 +3,8 @@
 // failure when the program is started from another folder. Run under Xvfb by CTest.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -41,7 +43,7 @@ QString xdotool(const QStringList& args) {
 }
 
 // The first visible window whose title matches, waiting for it up to `wait_ms`.
-QString find_window(const QString& title_pattern, int wait_ms = 5000) {
+QString find_window(const QString& title_pattern, int wait_ms = 15000) {
     QElapsedTimer waited;
     waited.start();
     for (;;) {
@@ -107,6 +109,14 @@ class RealStartup : public ::testing::Test {
         game.start(QDir(program_dir()).filePath(QStringLiteral("gorvo250")), {});
         ASSERT_TRUE(game.waitForStarted(10000));
     }
+    // What became of the game, for a failure: running or its exit, and its error output.
+    std::string game_state() {
+        std::string state = game.state() == QProcess::Running
+                                ? std::string("still running")
+                                : "ended with " + std::to_string(game.exitCode()) +
+                                      (game.exitStatus() == QProcess::CrashExit ? " (crash)" : "");
+        return state + "; error output:\n" + game.readAllStandardError().toStdString();
+    }
     // The exit code, or -1000 when the program did not end within five seconds.
     int wait_for_end() {
         if (!game.waitForFinished(5000)) return -1000;
@@ -124,7 +134,7 @@ class RealStartup : public ::testing::Test {
 TEST_F(RealStartup, AFirstRunShowsTheSplashCentredAndEscEndsItWithoutStoringAChoice) {
     start(program_dir());
     const QString splash = find_window(QStringLiteral("^About this game\\.\\.\\.$"));
-    ASSERT_FALSE(splash.isEmpty()) << "no splash window";
+    ASSERT_FALSE(splash.isEmpty()) << "no splash window; the game " << game_state();
     EXPECT_EQ(window_geometry(splash), centred(QSize(460, 420)));
     EXPECT_TRUE(find_window(QStringLiteral("^Gorvo250$"), 0).isEmpty());  // not yet in view
     key(splash, QStringLiteral("Escape"));
@@ -138,7 +148,7 @@ TEST_F(RealStartup, AStoredDriverWithoutSplashShowsTheClosedCaseCentredAndReport
     store({{"SoundMode", "2"}, {"SplashScreen", "0"}, {"FullscreenMode", "0"}});
     start(program_dir(), true);
     const QString game_window = find_window(QStringLiteral("^Gorvo250$"));
-    ASSERT_FALSE(game_window.isEmpty()) << "no game window";
+    ASSERT_FALSE(game_window.isEmpty()) << "no game window; the game " << game_state();
     EXPECT_EQ(window_geometry(game_window), centred(QSize(605, 748)));
     EXPECT_TRUE(find_window(QStringLiteral("^About this game"), 0).isEmpty());
     QElapsedTimer waited;
@@ -161,7 +171,7 @@ TEST_F(RealStartup, StartedFromAnotherFolderTheSoundFailsWithTheFolderMessage) {
     QTemporaryDir elsewhere;
     start(elsewhere.path());
     const QString box = find_window(QStringLiteral("^Gorvo250$"));
-    ASSERT_FALSE(box.isEmpty()) << "no message box";
+    ASSERT_FALSE(box.isEmpty()) << "no message box; the game " << game_state();
     EXPECT_EQ(game.state(), QProcess::Running);  // waiting for the OK
     key(box, QStringLiteral("Return"));
     EXPECT_EQ(wait_for_end(), 1);
