@@ -120,8 +120,8 @@ void print_startups(const Startups& s) {
                      "x", 2);
         print_note(
             "start-up: median of %zu starts each (the game's after its first start), from the "
-            "process start to the line reporting the first paint; the game's own figure (from its start-up inside "
-            "the process) was %.0f ms (target: at most 1.3 x the baseline)",
+            "process start to the line reporting the first paint; the game's own figure (from its "
+            "start-up inside the process) was %.0f ms (target: at most 1.3 x the baseline)",
             s.game_ms.size(), percentile(s.game_reported_ms, 0.5));
     }
 }

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 
 #include "platform/stored_values.h"
 

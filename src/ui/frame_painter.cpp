@@ -111,8 +111,7 @@ const QImage& FramePainter::converted(const PicturePtr& picture, bool transparen
         c.hires_plain = to_qimage(*picture->hires->get());
         c.hires_plain.setDevicePixelRatio(kCompanionRatio);
     }
-    return keyed_if(transparent && !picture->hires->get()->has_alpha, c.hires_plain,
-                    c.hires_keyed);
+    return keyed_if(transparent && !picture->hires->get()->has_alpha, c.hires_plain, c.hires_keyed);
 }
 
 void FramePainter::redraw(const Images& images, const QRect& area) {

@@ -89,8 +89,7 @@ class KilledWriter : public ::testing::Test {
     // Kills writers of rounds [first, first + count) at random moments; stops at a failure.
     // GORVO_FAULT_SEED picks other moments; a failure names the seed to repeat it with.
     void kill_writers(int first, int count) {
-        const auto seed =
-            static_cast<unsigned>(qEnvironmentVariableIntValue("GORVO_FAULT_SEED"));
+        const auto seed = static_cast<unsigned>(qEnvironmentVariableIntValue("GORVO_FAULT_SEED"));
         SCOPED_TRACE("GORVO_FAULT_SEED=" + std::to_string(seed));
         std::seed_seq seeds{seed, static_cast<unsigned>(first)};
         std::mt19937 random(seeds);

@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 

@@ -132,7 +132,7 @@ void ManualForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     p.drawImage(0, 0, shown_page());  // unscaled, from the top-left corner
-    p.setPen(Qt::black);           // sh_page_top: the page's one-pixel outline
+    p.setPen(Qt::black);              // sh_page_top: the page's one-pixel outline
     p.setBrush(Qt::NoBrush);
     p.drawRect(0, 0, width() - 1, height() - 1);
     for (int i = 0; i < kManualImageCount; ++i) {
