@@ -13,13 +13,13 @@ namespace {
 // More threads gain nothing on a skin of small pictures: the two largest take most of the time.
 constexpr unsigned kMostThreads = 4;
 
-DecodeResult decode_one(const std::filesystem::path& file) {
+}  // namespace
+
+DecodeResult decode_with_companion(const std::filesystem::path& file) {
     DecodeResult decoded = load_picture(file);
     if (decoded) attach_companion(file, *decoded.picture);
     return decoded;
 }
-
-}  // namespace
 
 std::vector<DecodeResult> decode_all(const std::vector<std::filesystem::path>& files) {
     std::vector<DecodeResult> results(files.size());
@@ -27,7 +27,7 @@ std::vector<DecodeResult> decode_all(const std::vector<std::filesystem::path>& f
     // Each file goes to whichever thread is free; every result has its own place.
     auto work = [&] {
         for (std::size_t i = next++; i < files.size(); i = next++) {
-            if (!files[i].empty()) results[i] = decode_one(files[i]);
+            if (!files[i].empty()) results[i] = decode_with_companion(files[i]);
         }
     };
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());

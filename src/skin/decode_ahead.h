@@ -9,6 +9,9 @@
 
 namespace gorvo::skin {
 
+// `file` decoded, with its double-size companion when a companion file lies beside it.
+DecodeResult decode_with_companion(const std::filesystem::path& file);
+
 // One result per file, in the same order; an empty path gets an empty result. Every picture
 // gets its double-size companion when a companion file lies beside it.
 std::vector<DecodeResult> decode_all(const std::vector<std::filesystem::path>& files);

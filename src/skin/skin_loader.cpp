@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "skin/decode_ahead.h"
-#include "skin/hires_companion.h"
 #include "skin/integer_text.h"
 #include "skin/pictures.h"
 #include "skin/profile.h"
@@ -53,15 +52,14 @@ class SkinLoad {
         return false;
     }
 
-    // Decodes `file` with its double-size companion, if it has one that fits; no picture (and
-    // the load's error set) when the file cannot be decoded. A companion never stops the load.
+    // Decodes `file` with its double-size companion, if it has one; no picture (and the load's
+    // error set) when the file cannot be decoded. A companion never stops the load.
     PicturePtr decode(const std::filesystem::path& file) {
-        DecodeResult decoded = load_picture(file);
+        DecodeResult decoded = decode_with_companion(file);
         if (!decoded) {
             fail(decoded.error);
             return nullptr;
         }
-        attach_companion(file, *decoded.picture);
         return decoded.picture;
     }
 
@@ -169,30 +167,33 @@ class SkinLoad {
     // The files are decoded all at once, then taken in order: the first that cannot be decoded
     // still stops the load with its message, and the images before it keep their pictures.
     bool load_images() {
-        std::vector<std::filesystem::path> files(kSkinImageCount);
+        // The file each image names (empty for none), and those of them that exist.
+        std::vector<std::filesystem::path> named(kSkinImageCount);
+        std::vector<std::filesystem::path> existing(kSkinImageCount);
         for (int n = 1; n <= kSkinImageCount; ++n) {
             const std::string name = ini_.read_string(section_of(n), "Filename", "");
             if (!names_a_file(name)) continue;
-            std::filesystem::path file = file_in_folder(skin_dir_, name);
-            if (is_existing_file(file)) files[n - 1] = std::move(file);
+            named[n - 1] = file_in_folder(skin_dir_, name);
+            if (is_existing_file(named[n - 1])) existing[n - 1] = named[n - 1];
         }
-        std::vector<DecodeResult> decoded = decode_all(files);
+        std::vector<DecodeResult> decoded = decode_all(existing);
         for (int n = 1; n <= kSkinImageCount; ++n) {
-            if (!load_image(n, files[n - 1], decoded[n - 1])) return false;
+            const bool exists = !existing[n - 1].empty();
+            if (!load_image(n, named[n - 1], exists, decoded[n - 1])) return false;
             result_.progress.images_done = n;
         }
         return true;
     }
 
-    // `file` is the existing file decoded into `decoded`; empty when there was none.
-    bool load_image(int n, const std::filesystem::path& file, DecodeResult& decoded) {
+    // `file` is the file the image names, empty for none; `decoded` is what became of it when
+    // it exists.
+    bool load_image(int n, const std::filesystem::path& file, bool exists, DecodeResult& decoded) {
         const ImageId id = kSkinImages[n - 1];
         const std::string section = section_of(n);
         PictureSource& source = result_.progress.pictures[n - 1];
-        const std::string name = ini_.read_string(section, "Filename", "");
-        if (names_a_file(name)) {
-            source.file = file_in_folder(skin_dir_, name);
-            if (!file.empty()) {
+        if (!file.empty()) {
+            source.file = file;
+            if (exists) {
                 if (!decoded) return fail(std::move(decoded.error));
                 images_.set_own_picture(id, std::move(decoded.picture));
                 source.kind = PictureSource::Kind::File;
