@@ -3,7 +3,7 @@
 #
 #   fuzz/run.sh [SECONDS]
 #
-# Seeds: the picture corpus (../shared/corpus beside the repository, or $GORVO_CORPUS_DIR), the
+# Seeds: the picture corpus (tests/data/corpus, or $GORVO_CORPUS_DIR), the
 # shipped skin and Config.ini (build/program, or $GORVO_PROGRAM_DIR; skipped when not built),
 # the simulator's example scripts, fuzz/seeds/ and the kept regression inputs. What a run
 # finds stays in fuzz/out/corpus/<target>/ for the next run; a fault is written to
@@ -15,7 +15,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 out=$here/out
 seconds=${1:-20}
-corpus=${GORVO_CORPUS_DIR:-$root/../shared/corpus}
+corpus=${GORVO_CORPUS_DIR:-$root/tests/data/corpus}
 program=${GORVO_PROGRAM_DIR:-$root/build/program}
 read -r -a targets <<<"${GORVO_FUZZ_TARGETS:-profile png jpeg bmp ico script}"
 
