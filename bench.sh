@@ -12,9 +12,8 @@ seconds=${1:-60}
 mkdir -p "$build"
 log="$build/bench-build.log"
 
-# -O2: GCC 12 at -O3 reports a false -Wrestrict inside std::string, and warnings are errors.
 if ! {
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" &&
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DGORVO_WARNINGS_AS_ERRORS=ON &&
         cmake --build "$build" -j2 --target gorvo250 gorvo_skin_assets gorvo_media_assets \
             gorvo250-bench-engine gorvo250-bench-skin gorvo250-bench-sound \
             gorvo250-bench-baseline gorvo250-bench-desktop

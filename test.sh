@@ -14,6 +14,6 @@ run_suite() {
     (cd "$dir" && ctest --output-on-failure -j2 --timeout 600 --repeat until-pass:2)
 }
 
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGORVO_WARNINGS_AS_ERRORS=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DGORVO_SANITIZE=ON
+    run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DGORVO_SANITIZE=ON -DGORVO_WARNINGS_AS_ERRORS=ON
