@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs a built package on a clean Debian root and starts the game from its desktop entry,
-# as a player's menu would, on an X server of its own; leaves a screenshot of the opened case.
+# as a player's menu would: as an ordinary user with the PATH of a login (which has /usr/games),
+# on an X server of its own; leaves a screenshot of the opened case.
 # Needs root, debootstrap and the Debian package registry.
 #
 #   packaging/try-in-clean-root.sh PACKAGE.deb [ROOT, default /tmp/gorvo250-clean-root]
@@ -19,26 +20,29 @@ chroot "$root" sh -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-g
     xvfb xauth xdotool imagemagick dex >/dev/null'
 cp "$deb" "$root/tmp/gorvo250.deb"
 chroot "$root" sh -c 'DEBIAN_FRONTEND=noninteractive apt-get install -y -qq /tmp/gorvo250.deb >/dev/null'
+chroot "$root" id player >/dev/null 2>&1 || chroot "$root" useradd --create-home player
 
 cat >"$root/tmp/start-from-menu.sh" <<'INNER'
 #!/bin/bash
-export HOME=/root
-rm -rf /root/.config/Quillmark
-mkdir -p /root/.config/Quillmark
-printf '[General]\nSoundMode=2\nSplashScreen=0\nFullscreenMode=0\n' >/root/.config/Quillmark/Gorvo250.conf
+set -u
+echo "gorvo250 on the PATH: $(command -v gorvo250)"
+rm -rf ~/.config/Quillmark
+mkdir -p ~/.config/Quillmark
+printf '[General]\nSoundMode=2\nSplashScreen=0\nFullscreenMode=0\n' >~/.config/Quillmark/Gorvo250.conf
 dex /usr/share/applications/gorvo250.desktop &
 for _ in $(seq 1 40); do
     xdotool search --onlyvisible --name '^Gorvo250$' >/dev/null 2>&1 && break
     sleep 0.5
 done
-xdotool search --onlyvisible --name '^Gorvo250$' >/dev/null || { echo "no game window"; exit 1; }
+window=$(xdotool search --onlyvisible --name '^Gorvo250$' | head -n 1)
+[ -n "$window" ] || { echo "no game window"; exit 1; }
 sleep 1
 xdotool key 5   # ACL opens the case
 sleep 1
 import -window root /tmp/started-from-menu.png
-pkill -x gorvo250
+kill "$(xdotool getwindowpid "$window")"
 INNER
-chmod +x "$root/tmp/start-from-menu.sh"
-chroot "$root" xvfb-run -a -s "-screen 0 1024x900x24" /tmp/start-from-menu.sh
+chmod 755 "$root/tmp/start-from-menu.sh"
+chroot "$root" su --login player -c 'xvfb-run -a -s "-screen 0 1024x900x24" /tmp/start-from-menu.sh'
 cp "$root/tmp/started-from-menu.png" .
 echo "installed and started from the desktop entry; screenshot: started-from-menu.png"

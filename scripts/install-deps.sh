@@ -12,7 +12,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     fonts-liberation fonts-dejavu-core
     clang libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev file lintian help2man man-db
 )
 
 missing=()

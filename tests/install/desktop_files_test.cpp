@@ -60,7 +60,7 @@ TEST_F(DesktopEntry, StartsAnInstalledLauncherAndShowsAnInstalledIcon) {
     ASSERT_FALSE(entry.empty());
     for (const char* key : {"Exec", "TryExec"}) {
         const std::string program = first_word(entry_value(entry, key));
-        EXPECT_TRUE(fs::is_regular_file(tree().bin() / program))
+        EXPECT_TRUE(fs::is_regular_file(tree().launcher_dir() / program))
             << key << " names " << program << ", which is not installed in bin/";
     }
     const std::string icon = entry_value(entry, "Icon");
@@ -83,7 +83,7 @@ TEST_F(Metainfo, PassesTheValidatorAndNamesWhatIsInstalled) {
         text_between(xml, "<launchable type=\"desktop-id\">", "</launchable>");
     EXPECT_TRUE(fs::is_regular_file(tree().share() / "applications" / launchable)) << launchable;
     for (const std::string& binary : all_between(xml, "<binary>", "</binary>")) {
-        EXPECT_TRUE(fs::is_regular_file(tree().bin() / binary)) << binary;
+        EXPECT_TRUE(fs::is_regular_file(tree().launcher_dir() / binary)) << binary;
     }
     EXPECT_NE(xml.find(std::string("<release version=\"") + GORVO_VERSION + "\""),
               std::string::npos);

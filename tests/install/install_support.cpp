@@ -65,8 +65,8 @@ TempFolder::~TempFolder() {
     fs::remove_all(path_, ignored);
 }
 
-fs::path InstalledTree::bin() const {
-    return prefix() / GORVO_INSTALL_BINDIR;
+fs::path InstalledTree::launcher_dir() const {
+    return prefix() / GORVO_INSTALL_LAUNCHER_DIR;
 }
 
 fs::path InstalledTree::program_dir() const {

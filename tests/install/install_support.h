@@ -40,7 +40,7 @@ struct InstalledTree {
     std::string error;           // what went wrong with the install; empty when it worked
 
     std::filesystem::path prefix() const { return root / "usr"; }
-    std::filesystem::path bin() const;
+    std::filesystem::path launcher_dir() const;  // where the launchers are (games/)
     std::filesystem::path program_dir() const;
     std::filesystem::path share() const { return prefix() / "share"; }
 };

@@ -48,7 +48,7 @@ TEST_F(ProgramFolder, InstalledSkinLoadsAsTheGameLoadsItFromAnyFolder) {
     for (const char* presentation : {"", " --fullscreen"}) {
         SCOPED_TRACE(presentation);
         std::string command = "cd " + quoted(elsewhere.path().string()) + " && ";
-        command += quoted((tree().bin() / "gorvo250-skincheck").string()) + presentation;
+        command += quoted((tree().launcher_dir() / "gorvo250-skincheck").string()) + presentation;
         const CommandRun check = run(command);
         EXPECT_EQ(check.exit_status, 0) << check.output;
         EXPECT_EQ(check.output.find("error"), std::string::npos) << check.output;

@@ -1,5 +1,6 @@
 // The launchers on the PATH: the game starts in its program folder wherever it is started from,
-// and the skin checker reads the installed skin there but the user's files where the user is.
+// the skin checker reads the installed skin there but the user's files where the user is, and
+// the simulator reads its script where the user is.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -30,11 +31,11 @@ void replace_game_by_recorder(const InstalledTree& tree, const fs::path& record)
     fs::permissions(game, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
 }
 
-TEST_F(Launchers, OnlyTheGameAndTheSkinCheckerGoOnThePath) {
-    const std::vector<std::string> expected{"gorvo250", "gorvo250-skincheck"};
-    EXPECT_EQ(files_below(tree().bin()), expected);
+TEST_F(Launchers, TheGameAndItsTwoToolsGoOnThePath) {
+    const std::vector<std::string> expected{"gorvo250", "gorvo250-sim", "gorvo250-skincheck"};
+    EXPECT_EQ(files_below(tree().launcher_dir()), expected);
     for (const std::string& launcher : expected) {
-        const fs::perms perms = fs::status(tree().bin() / launcher).permissions();
+        const fs::perms perms = fs::status(tree().launcher_dir() / launcher).permissions();
         EXPECT_NE(perms & fs::perms::others_exec, fs::perms::none) << launcher;
     }
 }
@@ -48,7 +49,7 @@ TEST_F(Launchers, GameRunsInItsProgramFolderWithTheArgumentsAsGiven) {
     // Started through a link elsewhere, as a menu or a games folder may do, from a third folder.
     fs::create_directories(scratch.path() / "links");
     fs::create_directories(scratch.path() / "elsewhere");
-    fs::create_symlink(own.bin() / "gorvo250", scratch.path() / "links" / "game");
+    fs::create_symlink(own.launcher_dir() / "gorvo250", scratch.path() / "links" / "game");
 
     const CommandRun started = run(in_folder(
         scratch.path() / "elsewhere", command_line({"../links/game", "two words", "", "it's"})));
@@ -63,7 +64,7 @@ TEST_F(Launchers, SkinCheckerReadsTheUsersFilesWhereTheUserIs) {
     const TempFolder user;
     fs::copy_file(tree().program_dir() / "Config.ini", user.path() / "mine.ini");
     fs::create_directory_symlink(tree().program_dir() / "Graphics", user.path() / "Graphics");
-    const std::string checker = quoted((tree().bin() / "gorvo250-skincheck").string());
+    const std::string checker = quoted((tree().launcher_dir() / "gorvo250-skincheck").string());
 
     const CommandRun own_config = run(in_folder(user.path(), checker + " --config mine.ini"));
     EXPECT_EQ(own_config.exit_status, 0) << own_config.output;
@@ -72,6 +73,16 @@ TEST_F(Launchers, SkinCheckerReadsTheUsersFilesWhereTheUserIs) {
         run(in_folder(user.path(), checker + " --decode Graphics/Backdrops/Logo.png logo.pam"));
     EXPECT_EQ(decoded.exit_status, 0) << decoded.output;
     EXPECT_TRUE(fs::is_regular_file(user.path() / "logo.pam"));
+}
+
+TEST_F(Launchers, SimulatorReadsTheUsersScriptWhereTheUserIs) {
+    const TempFolder user;
+    std::ofstream(user.path() / "play.script") << "0 open\n100 end\n";
+    const std::string sim = quoted((tree().launcher_dir() / "gorvo250-sim").string());
+
+    const CommandRun played = run(in_folder(user.path(), sim + " --seed 1 play.script"));
+    EXPECT_EQ(played.exit_status, 0) << played.output;
+    EXPECT_NE(played.output.find("100 end"), std::string::npos) << played.output;
 }
 
 }  // namespace

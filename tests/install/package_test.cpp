@@ -1,5 +1,6 @@
 // The Debian package: made by CPack from this build's install rules, it holds exactly the
-// installed tree and depends on the packages of every library its programs load.
+// installed tree, depends on the packages of every library its programs load, and passes
+// lintian, Debian's own check of a package, without an error or a warning.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,7 +27,7 @@ class DebianPackage : public ::testing::Test {
   protected:
     // Makes the package as `cpack -G DEB` does, from install rules already built: the build's
     // own configuration, with the install script run directly instead of after a build of
-    // every target.
+    // every target, and its programs stripped as CPack strips them.
     static void SetUpTestSuite() {
         folder_ = new TempFolder;
         const fs::path config = folder_->path() / "config.cmake";
@@ -35,6 +36,7 @@ class DebianPackage : public ::testing::Test {
                               << "set(CPACK_INSTALL_SCRIPTS \"" GORVO_BUILD_DIR
                                  "/cmake_install.cmake\")\n"
                               << "set(CPACK_INSTALL_PREFIX ${CPACK_PACKAGING_INSTALL_PREFIX})\n"
+                              << "set(CMAKE_INSTALL_DO_STRIP ${CPACK_STRIP_FILES})\n"
                               << "set(CPACK_PACKAGE_DIRECTORY \"" << folder_->path().string()
                               << "/out\")\n";
         const CommandRun made =
@@ -152,13 +154,16 @@ TEST_F(DebianPackage, HoldsExactlyTheTreeThatCmakeInstallPutsUnderUsr) {
         EXPECT_EQ(file.owner, "root/root") << path;
         EXPECT_EQ(path.find("_test"), std::string::npos) << "a test program is packaged: " << path;
     }
-    for (const char* launcher : {"usr/bin/gorvo250", "usr/bin/gorvo250-skincheck"}) {
+    for (const char* launcher :
+         {"usr/games/gorvo250", "usr/games/gorvo250-skincheck", "usr/games/gorvo250-sim"}) {
         ASSERT_EQ(packaged.count(launcher), 1u) << launcher;
         EXPECT_EQ(packaged.at(launcher).mode, "-rwxr-xr-x") << launcher;
     }
     for (const char* file :
          {"usr/share/applications/gorvo250.desktop", "usr/share/metainfo/gorvo250.metainfo.xml",
-          "usr/share/icons/hicolor/scalable/apps/gorvo250.svg", "usr/lib/gorvo250/Config.ini"}) {
+          "usr/share/icons/hicolor/scalable/apps/gorvo250.svg", "usr/lib/gorvo250/Config.ini",
+          "usr/share/doc/gorvo250/copyright", "usr/share/doc/gorvo250/changelog.gz",
+          "usr/share/man/man6/gorvo250.6.gz"}) {
         EXPECT_EQ(packaged.count(file), 1u) << file;
     }
 }
@@ -195,6 +200,12 @@ TEST_F(DebianPackage, DependsOnThePackageOfEveryLibraryItsProgramsLoad) {
         }
     }
     EXPECT_TRUE(saw_game) << "the game itself was not among the programs checked";
+}
+
+TEST_F(DebianPackage, LintianFindsNoErrorAndNoWarning) {
+    const CommandRun checked = run(command_line(
+        {"lintian", "--fail-on", "error,warning", "--display-info", package_.string()}));
+    EXPECT_EQ(checked.exit_status, 0) << checked.output;
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 namespace gorvo::skincheck {
 
 const char* const kUsage =
-    "usage: gorvo250-skincheck [--config FILE] [--fullscreen] [--screen WxH]\n"
-    "       gorvo250-skincheck --decode PICTURE OUT.pam\n"
+    "Usage: gorvo250-skincheck [--config FILE] [--fullscreen] [--screen WxH]\n"
+    "  or:  gorvo250-skincheck --decode PICTURE OUT.pam\n"
     "\n"
     "Loads Config.ini and every picture it names as the game does, and prints the window,\n"
     "backdrop, logo and the 147 skin images it got.\n"

@@ -24,9 +24,6 @@ foreach(page index.html contact.html)
     configure_file(${PROJECT_SOURCE_DIR}/assets/help/${page} ${GORVO_PROGRAM_DIR}/Help/${page}
         @ONLY NEWLINE_STYLE UNIX)
 endforeach()
-set(GORVO_INSTALL_PROGRAM_DIR "lib/gorvo250" CACHE STRING
-    "Folder, below the install prefix, of the installed program folder")
-install(DIRECTORY ${GORVO_PROGRAM_DIR}/Help DESTINATION ${GORVO_INSTALL_PROGRAM_DIR})
 
 # The window tests check the pictures and help pages in the program folder. Their target is
 # made later in the configure run, hence the deferred call.
