@@ -72,9 +72,10 @@ Canberra::Canberra(const char* file) : functions_(std::make_unique<CanberraFunct
 Canberra::~Canberra() = default;
 
 // A function-local static: the first caller opens, any caller at the same time waits for it.
+// Never destroyed, so its context is neither closed nor lost at the end of the process.
 const Canberra& process_canberra() {
-    static const Canberra canberra(kCanberraFile);
-    return canberra;
+    static const Canberra* const canberra = new Canberra(kCanberraFile);
+    return *canberra;
 }
 
 bool DesktopBell::ring() {
