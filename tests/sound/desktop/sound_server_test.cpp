@@ -27,7 +27,7 @@ constexpr double kSampleSeconds = 0.1;
 // How far the output's lag may drift between two sounds on a busy machine, and the most it can
 // be at all (the recorder's own start is part of it).
 constexpr double kTolerance = 0.15;
-constexpr double kLagLimit = 1.0;
+constexpr double kLagLimit = 0.5;
 
 double seconds(SteadyClock::duration d) {
     return std::chrono::duration<double>(d).count();
