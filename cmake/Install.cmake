@@ -103,8 +103,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The sound and controller libraries are opened when first needed, not linked, so they are not
 # read from the executables: they are named here.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libsdl2-2.0-0, libsdl2-mixer-2.0-0")
-# Without it a Wayland session runs the game through the X11 compatibility layer.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Without qt6-wayland a Wayland session runs the game through the X11 compatibility layer; without
+# libcanberra (opened when first needed) "Reset Hiscores" gives the toolkit's beep, not the bell.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-wayland, libcanberra0, libcanberra-pulse, sound-theme-freedesktop")
 gorvo_is_web_address("${GORVO_PROJECT_URL}" has_homepage)
 if(has_homepage)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${GORVO_PROJECT_URL})

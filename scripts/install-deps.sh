@@ -13,6 +13,8 @@ packages=(
     fonts-liberation fonts-dejavu-core
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file lintian help2man man-db
+    libcanberra0 libcanberra-pulse sound-theme-freedesktop
+    pulseaudio pulseaudio-utils
 )
 
 missing=()

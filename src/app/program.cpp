@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -98,6 +99,10 @@ void Program::create_context_menu() {
     commands.show_manual = [this] { manual_->open(); };
     commands.open_key_settings = [this] { keys_->open_for(window_.get()); };
     commands.splash_box_ticked = [this] { return splash_->splash_ticked(); };
+    // The desktop's own bell where it can sound; the toolkit's beep where it cannot.
+    commands.beep = [this] {
+        if (!bell_.ring()) QApplication::beep();
+    };
     menu_ = std::make_unique<ui::ContextMenu>(*window_, handheld_, *settings_, std::move(commands));
     game_menu_ = std::make_unique<ui::GameMenu>(*window_, *menu_);
 }

@@ -12,6 +12,7 @@
 
 #include "core/handheld.h"
 #include "platform/clock_random.h"
+#include "platform/desktop_bell.h"
 #include "platform/gamepad_sdl.h"
 #include "platform/screensaver_inhibitor.h"
 #include "platform/settings_store.h"
@@ -87,6 +88,7 @@ class Program {
     platform::GameSound sound_;
     platform::SystemClock clock_;
     platform::ClockSeededRandom random_;
+    platform::DesktopBell bell_;
     Handheld handheld_;
     std::unique_ptr<ui::TForm1> window_;
     std::unique_ptr<ui::ContextMenu> menu_;    // goes before the main window

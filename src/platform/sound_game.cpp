@@ -11,11 +11,26 @@ namespace {
 constexpr const char* kSoundFolderMessage =
     "Sound folder unproperly installed. Please reinstall the game.";
 
-std::string output_message(std::string_view driver, const std::string& reason) {
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// The entries of the list other than the one that failed, as the player picks them:
+// "\"ALSA direct\" or \"(no sound)\"".
+std::string other_drivers(const SoundDriver& failed) {
+    std::string names;
+    for (const SoundDriver& d : sound_drivers()) {
+        if (d.sound_mode == failed.sound_mode) continue;
+        if (!names.empty()) names += " or ";
+        names += quoted(d.text);
+    }
+    return names;
+}
+
+std::string output_message(const SoundDriver& driver, const std::string& reason) {
     const bool has_stop = !reason.empty() && reason.back() == '.';
-    return "The sound output \"" + std::string(driver) + "\" could not be opened: " + reason +
-           (has_stop ? "" : ".") +
-           "\n\nAt the next start, choose another sound driver or \"(no sound)\".";
+    return "The sound output " + quoted(driver.text) + " could not be opened: " + reason +
+           (has_stop ? "" : ".") + "\n\nAt the next start, choose " + other_drivers(driver) + ".";
 }
 
 std::size_t index_of(Sound sound) {
@@ -45,7 +60,7 @@ SoundStart GameSound::start(int sound_mode) {
 
     library_.set_output(*driver->output);
     const OutputStart opened = library_.init(kMixRate, kChannels);
-    if (!opened.ok) return fail(output_message(driver->text, opened.error));
+    if (!opened.ok) return fail(output_message(*driver, opened.error));
     load_samples();
     // Only Chain decides: a missing folder shows there first. Any other sample that did not load
     // keeps an empty handle and its events stay silent.
@@ -76,10 +91,13 @@ void GameSound::play(Sound sound) {
     if (!sound_on_) return;
     const SampleHandle h = handles_[index_of(sound)];
     if (!h.empty()) library_.play(h);
+    if (listener_ != nullptr) listener_->play(sound);
 }
 
 void GameSound::silence() {
-    if (sound_on_) library_.stop_all();
+    if (!sound_on_) return;
+    library_.stop_all();
+    if (listener_ != nullptr) listener_->silence();
 }
 
 void GameSound::shutdown() {

@@ -38,6 +38,9 @@ class GameSound final : public SoundOutput {
     void shutdown();
 
     bool sound_on() const { return sound_on_; }
+    // Told of every play and silence that went to the library, right after it; null for none.
+    // Lets what the game asked for be set against what the loudspeaker gave.
+    void set_listener(SoundOutput* listener) { listener_ = listener; }
     SampleHandle handle(Sound sound) const;
 
   private:
@@ -51,6 +54,7 @@ class GameSound final : public SoundOutput {
     State state_ = State::NotStarted;
     bool sound_on_ = false;
     std::string failure_;
+    SoundOutput* listener_ = nullptr;
     std::array<SampleHandle, kSoundCount> handles_{};
 };
 

@@ -1,5 +1,6 @@
 #include "platform/sound_sdl_mixer.h"
 
+#include <cstdlib>
 #include <string>
 
 #include "platform/sdl_library.h"
@@ -17,6 +18,22 @@ std::string sdl_reason(const char* text) {
     std::string reason = text != nullptr ? text : "";
     return reason.empty() ? "no reason given by the system" : reason;
 }
+
+// The name the desktop's sound settings show for the game's sound.
+constexpr const char* kAppName = "Gorvo250";
+
+#ifndef _WIN32
+// What SDL's error says when the sound servers are the only drivers allowed and none of them
+// could be reached; SDL itself only keeps the last server's own words, which name a library
+// call and not the problem.
+constexpr const char* kNoServerReason = "no sound server (PipeWire or PulseAudio) answered";
+
+// A driver named by the user in the environment wins over the one the game names.
+bool driver_named_by_user() {
+    const char* named = std::getenv("SDL_AUDIODRIVER");
+    return named != nullptr && *named != '\0';
+}
+#endif
 
 }  // namespace
 
@@ -41,8 +58,11 @@ std::string_view SdlMixerLibrary::driver_name(SoundBackend backend) {
 #ifdef _WIN32
     return backend == SoundBackend::Preferred ? "directsound" : "winmm";
 #else
-    // SDL's own choice on Linux is the running sound server (PipeWire or PulseAudio).
-    return backend == SoundBackend::Preferred ? "" : "alsa";
+    // The sound servers alone, in SDL's own order: PulseAudio's protocol is also spoken by
+    // PipeWire's Pulse server, and SDL's PipeWire driver covers a PipeWire without it. Never a
+    // fall-back to the device itself: that is the other choice, "ALSA direct", and a fall-back
+    // would only fail on the device the server holds, with a message that hides the real cause.
+    return backend == SoundBackend::Preferred ? "pulseaudio,pipewire" : "alsa";
 #endif
 }
 
@@ -51,12 +71,9 @@ void SdlMixerLibrary::set_output(SoundBackend backend) {
     // when the mixer opens the device. A driver named in SDL_AUDIODRIVER by the user still wins.
     // Without the libraries there is no hint to set; init() reports why.
     if (!loaded()) return;
+    backend_ = backend;
     const std::string name(driver_name(backend));
-    if (name.empty()) {
-        sdl_->ResetHint(SDL_HINT_AUDIODRIVER);
-    } else {
-        sdl_->SetHint(SDL_HINT_AUDIODRIVER, name.c_str());
-    }
+    sdl_->SetHint(SDL_HINT_AUDIODRIVER, name.c_str());
 }
 
 OutputStart SdlMixerLibrary::init(int mix_rate, int channels) {
@@ -64,7 +81,10 @@ OutputStart SdlMixerLibrary::init(int mix_rate, int channels) {
     if (!loaded()) return {false, open_libraries_().error()};
     // SDL must leave SIGINT and SIGTERM to the program.
     sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) return {false, sdl_reason(sdl_->GetError())};
+    sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, kAppName);
+    // Only a driver that reaches its server or device initialises, so a failure here with the
+    // servers asked for means that none is running for this session.
+    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) return {false, init_failure()};
     // A driver can initialise and still fail to open its device, so the open is checked too.
     // No format change is allowed: the mix runs at exactly the rate asked for and SDL converts
     // for the device if it must.
@@ -82,6 +102,13 @@ OutputStart SdlMixerLibrary::init(int mix_rate, int channels) {
     }
     open_ = true;
     return {true, {}};
+}
+
+std::string SdlMixerLibrary::init_failure() const {
+#ifndef _WIN32
+    if (backend_ == SoundBackend::Preferred && !driver_named_by_user()) return kNoServerReason;
+#endif
+    return sdl_reason(sdl_->GetError());
 }
 
 SampleHandle SdlMixerLibrary::load(const std::string& path) {

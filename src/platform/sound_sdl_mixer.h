@@ -7,6 +7,8 @@
 // the loader's reason.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -44,11 +46,13 @@ class SdlMixerLibrary final : public SoundLibrary {
     // How many channels are sounding right now (0 when closed).
     int playing() const;
 
-    // SDL's driver name for a back-end on this platform; empty means SDL's own choice.
+    // SDL's driver names for a back-end on this platform, in the order they are tried.
     static std::string_view driver_name(SoundBackend backend);
 
   private:
     Mix_Chunk* chunk(SampleHandle sample) const;
+    // The reason to give when the audio subsystem did not start for the chosen back-end.
+    std::string init_failure() const;
     // Opens the libraries on first use; false when they are missing.
     bool loaded();
 
@@ -56,6 +60,7 @@ class SdlMixerLibrary final : public SoundLibrary {
     const SdlFunctions* sdl_ = nullptr;
     const SdlMixerFunctions* mix_ = nullptr;
     bool open_ = false;
+    std::optional<SoundBackend> backend_;  // none until set_output
     // Handle id n is chunks_[n - 1]; a freed slot stays as nullptr so ids are never reused.
     std::vector<Mix_Chunk*> chunks_;
 };
