@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/handheld.h"
@@ -123,6 +124,7 @@ class TForm1 : public QWidget {
     void finish_system_move();
     void update_cursor(ImageId id);
     void release_held_keys();
+    void release_mouse_button();
 
     Handheld& handheld_;
     SettingsStore& settings_;
@@ -146,6 +148,8 @@ class TForm1 : public QWidget {
 
     // The image that got the first button press; it keeps the moves and the release.
     ImageId pressed_ = kNoImage;
+    // The control whose press the left button ran and whose release is still to come.
+    std::optional<Control> mouse_control_;
     bool dragging_ = false;
     QPoint drag_offset_;  // pointer minus window position, at the press
     ImageId system_move_from_ = kNoImage;

@@ -60,6 +60,17 @@ void TForm1::release_held_keys() {
     }
 }
 
+// The presentation switch lets go of the pressed image, so the release still to come would
+// find none: the button the left button holds is released at once, as the game's own release.
+void TForm1::release_mouse_button() {
+    pressed_ = kNoImage;
+    dragging_ = false;
+    if (!mouse_control_) return;
+    const Control control = *mouse_control_;
+    mouse_control_.reset();
+    act([this, control] { handheld_.release(control); });
+}
+
 void TForm1::focusOutEvent(QFocusEvent* event) {
     release_held_keys();
     QWidget::focusOutEvent(event);
@@ -72,6 +83,7 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
     if (event->buttons() == event->button()) pressed_ = image_at(handheld_.images(), p.x(), p.y());
     if (event->button() != Qt::LeftButton || pressed_ == kNoImage) return;
     if (const std::optional<Control> control = button_control(pressed_)) {
+        mouse_control_ = control;
         act([this, c = *control] { handheld_.press(c); });
     }
     if (is_drag_surface(pressed_) && !fullscreen_mode_) {
@@ -98,6 +110,7 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
     if (event->buttons() == Qt::NoButton) pressed_ = kNoImage;
     if (event->button() != Qt::LeftButton || target == kNoImage) return;
     dragging_ = false;
+    mouse_control_.reset();
     if (const std::optional<Control> control = button_control(target)) {
         act([this, c = *control] { handheld_.release(c); });
     }
