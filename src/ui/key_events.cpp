@@ -109,6 +109,11 @@ std::optional<std::uint16_t> HeldKeys::press(const QKeyEvent& event) {
     return code;
 }
 
+bool HeldKeys::holds(const QKeyEvent& event) const {
+    if (event.nativeScanCode() != 0) return by_scan_code_.count(event.nativeScanCode()) != 0;
+    return by_qt_key_.count(event.key()) != 0;
+}
+
 std::optional<std::uint16_t> HeldKeys::release(const QKeyEvent& event) {
     if (event.isAutoRepeat()) return std::nullopt;
     std::uint16_t code = 0;

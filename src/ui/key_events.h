@@ -30,6 +30,8 @@ class HeldKeys {
   public:
     // The code of a press (auto-repeated presses included); nothing for a key not in the list.
     std::optional<std::uint16_t> press(const QKeyEvent& event);
+    // Whether the event's key was pressed and is not released yet: a press of it is a repeat.
+    bool holds(const QKeyEvent& event) const;
     // The code of a release: the one its press gave. Nothing for an auto-repeat release.
     std::optional<std::uint16_t> release(const QKeyEvent& event);
     // Forgets every held key and returns their codes, for the releases the window will not get

@@ -118,6 +118,10 @@ class TForm1 : public QWidget {
     QPoint screen_origin() const;
     void show_error(const QString& text);
 
+    // The input actions of a control, as the keys and the buttons run them.
+    void press(Control control, bool repeat);
+    void release(Control control);
+
     // Mouse pieces.
     void click(ImageId id);
     void drag_to(const QPoint& global_pos);

@@ -92,10 +92,26 @@ TEST(HeldKeyTracking, AutoRepeatReleasesAreDroppedAndRepeatedPressesPass) {
     const QKeyEvent repeat_release = key(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, 111, true);
     const QKeyEvent repeat_press = key(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, 111, true);
     const QKeyEvent last = key(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, 111);
+    EXPECT_FALSE(held.holds(first));
     EXPECT_EQ(held.press(first), kCodeUp);
     EXPECT_EQ(held.release(repeat_release), std::nullopt);
+    EXPECT_TRUE(held.holds(repeat_press));
     EXPECT_EQ(held.press(repeat_press), kCodeUp);
     EXPECT_EQ(held.release(last), kCodeUp);
+    EXPECT_FALSE(held.holds(first));
+}
+
+// An X server asked for detectable auto-repeat sends a held key's presses without releases and
+// unmarked: the key is still held at each of them, and the one release ends it.
+TEST(HeldKeyTracking, UnmarkedPressesOfAHeldKeyAreItsRepeats) {
+    HeldKeys held;
+    const QKeyEvent press = key(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, kScan1);
+    EXPECT_EQ(held.press(press), '1');
+    EXPECT_TRUE(held.holds(press));
+    EXPECT_EQ(held.press(press), '1');
+    EXPECT_EQ(held.release(key(QEvent::KeyRelease, Qt::Key_1, Qt::NoModifier, kScan1)), '1');
+    EXPECT_FALSE(held.holds(press));
+    EXPECT_TRUE(held.release_all().empty());
 }
 
 TEST(HeldKeyTracking, KeysStillDownAreHandedBackOnce) {
