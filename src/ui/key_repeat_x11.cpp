@@ -6,10 +6,17 @@
 
 #if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
-// The XKB header names a member `explicit`.
+// The XKB header names a member `explicit`, a keyword of C++: renamed while it is read.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wkeyword-macro"
+#endif
 #define explicit xkb_explicit
 #include <xcb/xkb.h>
 #undef explicit
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 #endif
 
 namespace gorvo::ui {
