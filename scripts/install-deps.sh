@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-svg-dev libqt6svg6-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6-dev libgl-dev libxcb-xkb-dev
     libsdl2-dev libsdl2-mixer-dev
     libpng-dev libjpeg-dev zlib1g-dev
     libgtest-dev libgmock-dev
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick
     fonts-liberation fonts-dejavu-core
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file lintian help2man man-db

@@ -3,6 +3,7 @@
 
 #include "app/process_start.h"
 #include "app/program.h"
+#include "ui/key_repeat_x11.h"
 
 // The font and message-bus libraries keep their caches for the life of the process by design;
 // the leak checker of the sanitizer build is told so, and reports everything else.
@@ -21,6 +22,8 @@ int main(int argc, char* argv[]) {
     // The program ends by its own rules (the main window's close step, Exit, Esc in the splash
     // window), never because the window that happens to be the last one was hidden.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A held key must reach the game as one release, when it is let go.
+    gorvo::ui::ask_for_physical_key_releases();
 
     gorvo::app::Program program;
     if (!program.created()) return 1;

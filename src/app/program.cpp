@@ -47,6 +47,7 @@ Program::Program(ProgramSetup setup)
     if (settings_->write_failed()) ui::warn_settings_not_kept(window_.get(), settings_->location());
     QObject::connect(window_.get(), &ui::TForm1::closing, window_.get(), [this] { close_step(); });
     create_context_menu();
+    keyboard_return_ = new ui::KeyboardReturn(*window_, window_.get());
     if (qEnvironmentVariableIsSet("GORVO_REPORT_FIRST_PAINT")) {
         window_->set_first_paint_hook([] { report_first_paint(); });
     }
@@ -109,7 +110,10 @@ void Program::create_context_menu() {
 
 // Made when first asked for: its texts and picture are not needed for a game to start.
 ui::TAboutForm& Program::about() {
-    if (!about_) about_ = std::make_unique<ui::TAboutForm>(setup_.open_url);
+    if (!about_) {
+        about_ = std::make_unique<ui::TAboutForm>(setup_.open_url);
+        keyboard_return_->watch(*about_);
+    }
     return *about_;
 }
 
@@ -129,6 +133,8 @@ void Program::create_secondary_windows() {
         window_->set_key_bindings(bindings);
     });
     manual_ = std::make_unique<ui::ManualForm>(config_);
+    keyboard_return_->watch(*keys_);
+    keyboard_return_->watch(*manual_);
 }
 
 void Program::create_splash() {

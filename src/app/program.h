@@ -22,6 +22,7 @@
 #include "ui/context_menu.h"
 #include "ui/game_menu.h"
 #include "ui/gamepad_bridge.h"
+#include "ui/keyboard_return.h"
 #include "ui/main_window.h"
 #include "ui/windows/url_opener.h"
 
@@ -96,6 +97,7 @@ class Program {
     std::unique_ptr<ui::TAboutForm> about_;
     std::unique_ptr<ui::KeysForm> keys_;
     std::unique_ptr<ui::ManualForm> manual_;
+    ui::KeyboardReturn* keyboard_return_ = nullptr;  // a child of the main window
     std::unique_ptr<ui::TSplashForm> splash_;
     // Pads and the screensaver go first at the end: they act on the main window.
     std::unique_ptr<platform::ScreensaverInhibitor> screensaver_;

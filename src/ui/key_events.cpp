@@ -42,11 +42,14 @@ std::uint16_t placed_key_code(quint32 scan_code) {
     return 0;
 }
 
-// The code of the key Qt reports; the keypad's keys are not in the list.
+// The code of the key Qt reports. The keypad's digits are not in the list; its arrows (NumLock
+// off) are the arrow keys, as the arrow keys' own codes report them, so that a player who steers
+// with the keypad steers Tobo.
 std::uint16_t qt_key_code(int key, Qt::KeyboardModifiers modifiers) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<std::uint16_t>(key);
-    if (modifiers & Qt::KeypadModifier) return 0;
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<std::uint16_t>(key);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        return (modifiers & Qt::KeypadModifier) ? 0 : static_cast<std::uint16_t>(key);
+    }
     switch (key) {
         case Qt::Key_Up:
             return kCodeUp;
@@ -104,6 +107,11 @@ std::optional<std::uint16_t> HeldKeys::press(const QKeyEvent& event) {
         by_qt_key_[event.key()] = code;
     }
     return code;
+}
+
+bool HeldKeys::holds(const QKeyEvent& event) const {
+    if (event.nativeScanCode() != 0) return by_scan_code_.count(event.nativeScanCode()) != 0;
+    return by_qt_key_.count(event.key()) != 0;
 }
 
 std::optional<std::uint16_t> HeldKeys::release(const QKeyEvent& event) {

@@ -2,8 +2,9 @@
 // - the digit row gives '0'..'9' with or without Shift, on any layout (Shift+1 is still 1);
 // - letters follow the layout where it gives a Latin letter, else the key's place on a
 //   standard keyboard;
-// - arrows, Ctrl, Shift, Alt (AltGr counts as Alt) and the space bar by their keys;
-// - the numeric keypad and every other key give no code.
+// - arrows, Ctrl, Shift, Alt (AltGr counts as Alt) and the space bar by their keys; the
+//   keypad's arrows (NumLock off) count as the arrow keys;
+// - the keypad's digits (NumLock on) and every other key give no code.
 // A release always gives the code its press gave, even if a modifier changed in between, and
 // the platform's auto-repeat releases are dropped, so a held key is one release after a run of
 // presses.
@@ -29,6 +30,8 @@ class HeldKeys {
   public:
     // The code of a press (auto-repeated presses included); nothing for a key not in the list.
     std::optional<std::uint16_t> press(const QKeyEvent& event);
+    // Whether the event's key was pressed and is not released yet: a press of it is a repeat.
+    bool holds(const QKeyEvent& event) const;
     // The code of a release: the one its press gave. Nothing for an auto-repeat release.
     std::optional<std::uint16_t> release(const QKeyEvent& event);
     // Forgets every held key and returns their codes, for the releases the window will not get

@@ -185,8 +185,7 @@ void TForm1::pm_10_fullscreenClick() {
     emit fullscreen_mode_changed(fullscreen_mode_);
     emit presentation_switching();
     settings_.write_bool("FullscreenMode", fullscreen_mode_);
-    pressed_ = kNoImage;
-    dragging_ = false;
+    release_mouse_button();
     if (!load_skin()) {
         hide();
         QCoreApplication::exit(1);

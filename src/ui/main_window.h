@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/handheld.h"
@@ -117,12 +118,17 @@ class TForm1 : public QWidget {
     QPoint screen_origin() const;
     void show_error(const QString& text);
 
+    // The input actions of a control, as the keys and the buttons run them.
+    void press(Control control, bool repeat);
+    void release(Control control);
+
     // Mouse pieces.
     void click(ImageId id);
     void drag_to(const QPoint& global_pos);
     void finish_system_move();
     void update_cursor(ImageId id);
     void release_held_keys();
+    void release_mouse_button();
 
     Handheld& handheld_;
     SettingsStore& settings_;
@@ -146,6 +152,8 @@ class TForm1 : public QWidget {
 
     // The image that got the first button press; it keeps the moves and the release.
     ImageId pressed_ = kNoImage;
+    // The control whose press the left button ran and whose release is still to come.
+    std::optional<Control> mouse_control_;
     bool dragging_ = false;
     QPoint drag_offset_;  // pointer minus window position, at the press
     ImageId system_move_from_ = kNoImage;

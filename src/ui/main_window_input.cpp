@@ -30,13 +30,25 @@ Qt::CursorShape cursor_shape(ImageId id) {
 
 }  // namespace
 
+void TForm1::press(Control control, bool repeat) {
+    probes::action(static_cast<int>(control) + 1, repeat ? "repeat" : "down");
+    act([this, control] { handheld_.press(control); });
+}
+
+void TForm1::release(Control control) {
+    probes::action(static_cast<int>(control) + 1, "up");
+    act([this, control] { handheld_.release(control); });
+}
+
+// Every press is passed on, a held key's repeats too: the actions' own latches ignore them.
 void TForm1::keyPressEvent(QKeyEvent* event) {
     event->accept();
+    const bool repeat = event->isAutoRepeat() || held_keys_.holds(*event);
     const std::optional<std::uint16_t> code = held_keys_.press(*event);
     if (!code) return;
     if (const std::optional<Control> control = control_for_code(bindings_, *code)) {
         probes::key_event();
-        act([this, c = *control] { handheld_.press(c); });
+        press(*control, repeat);
     }
 }
 
@@ -46,7 +58,7 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
     if (!code) return;
     if (const std::optional<Control> control = control_for_code(bindings_, *code)) {
         probes::key_event();
-        act([this, c = *control] { handheld_.release(c); });
+        release(*control);
     }
 }
 
@@ -55,9 +67,20 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
 void TForm1::release_held_keys() {
     for (const std::uint16_t code : held_keys_.release_all()) {
         if (const std::optional<Control> control = control_for_code(bindings_, code)) {
-            act([this, c = *control] { handheld_.release(c); });
+            release(*control);
         }
     }
+}
+
+// The presentation switch lets go of the pressed image, so the release still to come would
+// find none: the button the left button holds is released at once, as the game's own release.
+void TForm1::release_mouse_button() {
+    pressed_ = kNoImage;
+    dragging_ = false;
+    if (!mouse_control_) return;
+    const Control control = *mouse_control_;
+    mouse_control_.reset();
+    release(control);
 }
 
 void TForm1::focusOutEvent(QFocusEvent* event) {
@@ -72,7 +95,8 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
     if (event->buttons() == event->button()) pressed_ = image_at(handheld_.images(), p.x(), p.y());
     if (event->button() != Qt::LeftButton || pressed_ == kNoImage) return;
     if (const std::optional<Control> control = button_control(pressed_)) {
-        act([this, c = *control] { handheld_.press(c); });
+        mouse_control_ = control;
+        press(*control, false);
     }
     if (is_drag_surface(pressed_) && !fullscreen_mode_) {
         dragging_ = true;
@@ -98,9 +122,8 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
     if (event->buttons() == Qt::NoButton) pressed_ = kNoImage;
     if (event->button() != Qt::LeftButton || target == kNoImage) return;
     dragging_ = false;
-    if (const std::optional<Control> control = button_control(target)) {
-        act([this, c = *control] { handheld_.release(c); });
-    }
+    mouse_control_.reset();
+    if (const std::optional<Control> control = button_control(target)) release(*control);
     // A release over the pressed image completes a click.
     const ImageState& s = handheld_.images()[target];
     const QPoint p = event->position().toPoint();

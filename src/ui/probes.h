@@ -3,6 +3,9 @@
 //   timer <t> <late>   the engine's timer fired <late> ms after the moment it was armed for
 //   input <t> <delay>  the paint that shows what a bound key changed came <delay> ms after the
 //                      key event (a key that changed nothing is not counted)
+//   action <t> <n> <what>  a bound key or an on-screen button ran the press ("down"), a further
+//                      press of a key still held ("repeat") or the release ("up") of control <n>
+//                      (1..9, in the order of Key1..Key9)
 // <t> is the steady clock (CLOCK_MONOTONIC) in milliseconds at the event, so that a reader can
 // tell apart the phases of a run; all figures have microsecond precision. Without the variable
 // each call costs one test of a flag. Everything runs on the user-interface thread.
@@ -66,6 +69,11 @@ class Recorder {
         write("input", now, ms_between(key_at_, now));
     }
 
+    void action(int control, const char* what) {
+        std::fprintf(file_, "action %.3f %d %s\n", ms_of(Clock::now()), control, what);
+        std::fflush(file_);
+    }
+
   private:
     void write(const char* what, Clock::time_point at, double figure) {
         // Flushed at once: a benchmark may end the program with a signal.
@@ -105,6 +113,10 @@ inline void key_event() {
 // they are taken. The first call after a key tells whether that key is to be seen at all.
 inline void changes_taken(bool any) {
     if (detail::recorder().on()) detail::recorder().changes_taken(any);
+}
+// An input action is run for control `control` (1..9): `what` is "down", "repeat" or "up".
+inline void action(int control, const char* what) {
+    if (detail::recorder().on()) detail::recorder().action(control, what);
 }
 // The main window has painted; call at the end of its paint handler.
 inline void painted() {

@@ -76,6 +76,30 @@ TEST_F(MenuWiring, TheManualOpensFromTheMenu) {
     EXPECT_TRUE(p.manual().isVisible());
 }
 
+// With no window manager to hand the activation back (as here), the main window takes it itself:
+// its shortcuts act at once after the About window, the key settings or the manual close.
+TEST_F(MenuWiring, ShortcutsActAtOnceAfterAWindowOverTheGameCloses) {
+    app::Program& p = started();
+    ui::TForm1& main = p.main_window();
+    const auto closes_and_gives_back = [&](QWidget& window) {
+        process_events();
+        EXPECT_EQ(QApplication::activeWindow(), &window) << window.objectName().toStdString();
+        QTest::keyClick(&window, Qt::Key_Escape);
+        process_events();
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(QApplication::activeWindow(), &main) << window.objectName().toStdString();
+        const bool fullscreen = main.fullscreen_mode();
+        QTest::keyClick(&main, Qt::Key_F12);
+        EXPECT_NE(main.fullscreen_mode(), fullscreen) << window.objectName().toStdString();
+    };
+    QTest::keyClick(&main, Qt::Key_F1);
+    closes_and_gives_back(p.about());
+    p.context_menu().item(7)->trigger();
+    closes_and_gives_back(p.keys());
+    QTest::keyClick(&main, Qt::Key_F4);
+    closes_and_gives_back(p.manual());
+}
+
 TEST_F(MenuWiring, TheSplashTickFollowsTheStartAndItsEntryBringsTheSplashBack) {
     store({{"SoundMode", "2"}});
     app::Program& p = make_and_start();

@@ -14,7 +14,8 @@ constexpr bool kXkb = true;
 
 // XKB key codes of some keys of a standard keyboard.
 constexpr quint32 kScan1 = 10, kScan0 = 19, kScanQ = 24, kScanA = 38, kScanLeftCtrl = 37,
-                  kScanRightAlt = 108, kScanKeypad8 = 80;
+                  kScanRightAlt = 108, kScanKeypad8 = 80, kScanKeypad4 = 83, kScanKeypad1 = 87,
+                  kScanKeypad2 = 88;
 
 QKeyEvent key(QEvent::Type type, int qt_key, Qt::KeyboardModifiers mods, quint32 scan,
               bool repeat = false) {
@@ -49,9 +50,20 @@ TEST(PhysicalKeys, ModifiersArrowsAndSpace) {
     EXPECT_EQ(key_code_from(Qt::Key_Left, Qt::ShiftModifier, 113, kXkb), kCodeLeft);
 }
 
-TEST(PhysicalKeys, KeysOutsideTheListGiveNoCode) {
-    EXPECT_EQ(key_code_from(Qt::Key_Up, Qt::KeypadModifier, kScanKeypad8, kXkb), 0);
+TEST(PhysicalKeys, TheKeypadsArrowsAreTheArrowKeysAndItsDigitsNothing) {
+    // NumLock off: 8, 2, 4 and 6 are arrows, with or without XKB key codes.
+    EXPECT_EQ(key_code_from(Qt::Key_Up, Qt::KeypadModifier, kScanKeypad8, kXkb), kCodeUp);
+    EXPECT_EQ(key_code_from(Qt::Key_Down, Qt::KeypadModifier, kScanKeypad2, kXkb), kCodeDown);
+    EXPECT_EQ(key_code_from(Qt::Key_Left, Qt::KeypadModifier, kScanKeypad4, kXkb), kCodeLeft);
+    EXPECT_EQ(key_code_from(Qt::Key_Right, Qt::KeypadModifier, 0, !kXkb), kCodeRight);
+    // NumLock on: digits, which are not the digit row's; the keypad's other keys give nothing.
     EXPECT_EQ(key_code_from(Qt::Key_8, Qt::KeypadModifier, kScanKeypad8, kXkb), 0);
+    EXPECT_EQ(key_code_from(Qt::Key_1, Qt::KeypadModifier, 0, !kXkb), 0);
+    EXPECT_EQ(key_code_from(Qt::Key_End, Qt::KeypadModifier, kScanKeypad1, kXkb), 0);
+    EXPECT_EQ(key_code_from(Qt::Key_Enter, Qt::KeypadModifier, 104, kXkb), 0);
+}
+
+TEST(PhysicalKeys, KeysOutsideTheListGiveNoCode) {
     EXPECT_EQ(key_code_from(Qt::Key_F1, Qt::NoModifier, 67, kXkb), 0);
     EXPECT_EQ(key_code_from(Qt::Key_Return, Qt::NoModifier, 36, kXkb), 0);
     EXPECT_EQ(key_code_from(Qt::Key_Comma, Qt::NoModifier, 59, kXkb), 0);
@@ -80,10 +92,26 @@ TEST(HeldKeyTracking, AutoRepeatReleasesAreDroppedAndRepeatedPressesPass) {
     const QKeyEvent repeat_release = key(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, 111, true);
     const QKeyEvent repeat_press = key(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, 111, true);
     const QKeyEvent last = key(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, 111);
+    EXPECT_FALSE(held.holds(first));
     EXPECT_EQ(held.press(first), kCodeUp);
     EXPECT_EQ(held.release(repeat_release), std::nullopt);
+    EXPECT_TRUE(held.holds(repeat_press));
     EXPECT_EQ(held.press(repeat_press), kCodeUp);
     EXPECT_EQ(held.release(last), kCodeUp);
+    EXPECT_FALSE(held.holds(first));
+}
+
+// An X server asked for detectable auto-repeat sends a held key's presses without releases and
+// unmarked: the key is still held at each of them, and the one release ends it.
+TEST(HeldKeyTracking, UnmarkedPressesOfAHeldKeyAreItsRepeats) {
+    HeldKeys held;
+    const QKeyEvent press = key(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, kScan1);
+    EXPECT_EQ(held.press(press), '1');
+    EXPECT_TRUE(held.holds(press));
+    EXPECT_EQ(held.press(press), '1');
+    EXPECT_EQ(held.release(key(QEvent::KeyRelease, Qt::Key_1, Qt::NoModifier, kScan1)), '1');
+    EXPECT_FALSE(held.holds(press));
+    EXPECT_TRUE(held.release_all().empty());
 }
 
 TEST(HeldKeyTracking, KeysStillDownAreHandedBackOnce) {

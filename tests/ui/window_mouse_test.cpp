@@ -24,6 +24,26 @@ TEST_F(MouseRule, AReleaseAwayFromThePressedOverlayButtonStillReleasesIt) {
     EXPECT_FALSE(lit(btn_cross_down));
 }
 
+// The switch drops the pressed image, so the release that comes later finds none: the button
+// that got the press is released by the switch itself.
+TEST_F(MouseRule, TheFullscreenSwitchReleasesTheButtonHeldByTheMouse) {
+    create_open();
+    left_press(centre_of(btn_game_a_top));
+    ASSERT_EQ(s().game_mode, mode_hiscore_a);
+    window->pm_10_fullscreenClick();
+    EXPECT_EQ(s().game_mode, mode_game_a);
+    EXPECT_FALSE(lit(btn_game_a_down));
+    left_press(QPoint(657, 166) + centre_of(btn_ctrlr_overlay_right));
+    ASSERT_TRUE(s().dir_held);
+    window->pm_10_fullscreenClick();
+    EXPECT_FALSE(s().dir_held);
+    EXPECT_FALSE(lit(btn_cross_down));
+    // The physical release, wherever it lands, has nothing left to release.
+    left_release(centre_of(btn_ctrlr_overlay_right));
+    EXPECT_FALSE(s().dir_held);
+    EXPECT_EQ(s().game_mode, mode_game_a);
+}
+
 TEST_F(MouseRule, ARightClickActsOnNoButton) {
     create_open();
     QSignalSpy menu(window.get(), &ui::TForm1::context_menu_requested);
