@@ -13,7 +13,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev
-    qt6-wayland libwayland-dev sway grim wtype weston
+    qt6-wayland libwayland-dev libxcb1-dev sway grim wtype weston
 )
 
 missing=()

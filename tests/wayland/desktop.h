@@ -13,8 +13,9 @@
 
 namespace gorvo::test {
 
-// The output every test desktop has.
-constexpr QSize kOutputSize(1280, 1024);
+// The output every test desktop has: room for the windowed case below a panel, and little
+// more, as every screenshot copies all of it.
+constexpr QSize kOutputSize(1024, 800);
 
 // The game's window as the compositor itself reports it.
 struct CompositorWindow {

@@ -41,8 +41,10 @@ int pixels_changed(const QImage& a, const QImage& b, const QRect& area) {
     const QRect inside = area.intersected(a.rect()).intersected(b.rect());
     int changed = 0;
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        const auto* line_a = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* line_b = reinterpret_cast<const QRgb*>(b.constScanLine(y));
         for (int x = inside.left(); x <= inside.right(); ++x)
-            changed += same_colour(a.pixel(x, y), b.pixel(x, y)) ? 0 : 1;
+            changed += same_colour(line_a[x], line_b[x]) ? 0 : 1;
     }
     return changed;
 }
@@ -81,9 +83,11 @@ bool SkinView::clear(ImageId id, int x, int y) const {
     return qAlpha(p) == 0 || (p & 0xFFFFFF) == (see_through_ & 0xFFFFFF);
 }
 
-std::vector<bool> SkinView::cover(ImageId id, bool segments_only) const {
+const std::vector<bool>& SkinView::cover(ImageId id, bool segments_only) const {
+    std::vector<bool>& mask = (segments_only ? segment_cover_ : cover_)[id];
+    if (!mask.empty()) return mask;
     const QRect own = rects_[id];
-    std::vector<bool> mask(static_cast<std::size_t>(own.width() * own.height()), false);
+    mask.assign(static_cast<std::size_t>(own.width() * own.height()), false);
     for (int i = 0; i < kImageCount; ++i) {
         const auto other = static_cast<ImageId>(i);
         if (other == id || is_background(other)) continue;
@@ -99,7 +103,7 @@ std::vector<bool> SkinView::cover(ImageId id, bool segments_only) const {
 
 double SkinView::shown(ImageId id, const QImage& shot, QPoint origin, int step) const {
     const QImage& picture = pictures_[id];
-    const std::vector<bool> covered = cover(id, false);
+    const std::vector<bool>& covered = cover(id, false);
     const int width = rects_[id].width();
     int solid_pixels = 0;
     int same = 0;
@@ -117,7 +121,7 @@ double SkinView::shown(ImageId id, const QImage& shot, QPoint origin, int step) 
 
 double SkinView::alike(ImageId id, const QImage& a, const QImage& b, QPoint origin) const {
     const QImage& picture = pictures_[id];
-    const std::vector<bool> covered = cover(id, true);
+    const std::vector<bool>& covered = cover(id, true);
     const int width = rects_[id].width();
     int points = 0;
     int same = 0;
@@ -168,7 +172,7 @@ QPoint SkinView::clear_point(ImageId case_picture) const {
 
 QPoint SkinView::bare_point(ImageId id) const {
     const QImage& picture = pictures_[id];
-    const std::vector<bool> covered = cover(id, false);
+    const std::vector<bool>& covered = cover(id, false);
     const int width = rects_[id].width();
     const QPoint centre(picture.width() / 2, picture.height() / 2);
     QPoint best(-1, -1);
@@ -189,10 +193,10 @@ QPoint SkinView::bare_point(ImageId id) const {
 
 std::optional<QPoint> SkinView::locate(ImageId case_picture, const QImage& shot,
                                        const QImage& desktop) const {
-    // The lines and columns where much has changed: a pointer drawn on the output, here or
-    // there, is left out.
+    // The lines and columns where much has changed: a pointer or a panel clock drawn anew,
+    // here or there, is left out.
     constexpr int kStep = 2;
-    constexpr int kMany = 20;
+    constexpr int kMany = 100;
     std::vector<int> rows(static_cast<std::size_t>(shot.height()), 0);
     std::vector<int> columns(static_cast<std::size_t>(shot.width()), 0);
     for (int y = 0; y < shot.height(); y += kStep) {

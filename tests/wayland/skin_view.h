@@ -51,17 +51,20 @@ class SkinView {
     bool clear(ImageId id, int x, int y) const;
     // The pixels of `id`'s rectangle (line by line) where a picture drawn above it may lie;
     // `segments_only`: where another segment may lie.
-    std::vector<bool> cover(ImageId id, bool segments_only) const;
+    // Made once for each picture.
+    const std::vector<bool>& cover(ImageId id, bool segments_only) const;
 
     QSize game_size_;
     QRgb see_through_ = 0;
     std::array<QRect, kImageCount> rects_{};
     std::array<QImage, kImageCount> pictures_{};
+    mutable std::array<std::vector<bool>, kImageCount> cover_{};
+    mutable std::array<std::vector<bool>, kImageCount> segment_cover_{};
 };
 
 // Two colours alike but for rounding.
 bool same_colour(QRgb a, QRgb b);
-// How many pixels of `area` differ between two screenshots.
+// How many pixels of `area` differ between two screenshots (both of 32 bits a pixel).
 int pixels_changed(const QImage& a, const QImage& b, const QRect& area);
 
 }  // namespace gorvo::test

@@ -22,10 +22,15 @@ namespace {
 
 // A test's sway: one output of the tests' size, no X server, and focus only by a click, as a
 // pointer resting over another window must not take the keyboard from the game.
-const char kSwayConfig[] =
-    "output * resolution 1280x1024\n"
-    "xwayland disable\n"
-    "focus_follows_mouse no\n";
+QByteArray sway_config() {
+    return QStringLiteral(
+               "output * resolution %1x%2\n"
+               "xwayland disable\n"
+               "focus_follows_mouse no\n")
+        .arg(kOutputSize.width())
+        .arg(kOutputSize.height())
+        .toUtf8();
+}
 
 std::optional<CompositorWindow> find_game(const QJsonObject& node) {
     if (node.value(QStringLiteral("app_id")).toString() == QStringLiteral("gorvo250")) {
@@ -71,7 +76,7 @@ class SwayDesktop : public Desktop {
         if (!runtime_.isValid()) return QStringLiteral("no runtime folder");
         const QString config = runtime_.filePath(QStringLiteral("sway.conf"));
         QFile file(config);
-        if (!file.open(QIODevice::WriteOnly) || file.write(kSwayConfig) < 0) {
+        if (!file.open(QIODevice::WriteOnly) || file.write(sway_config()) < 0) {
             return QStringLiteral("cannot write ") + config;
         }
         file.close();
