@@ -289,7 +289,7 @@ TEST_F(PlayedOnSway, WindowedAndFullscreenTheGameRunsOnScreenFromTheKeyboardUnti
     desktop->key(QStringLiteral("Escape"));
     ASSERT_TRUE(game.waitForFinished(10000)) << "Esc did not end the program";
     EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(game.exitCode(), 0);
+    EXPECT_EQ(game.exitCode(), 0) << game_state();
 }
 
 // weston's desktop shell, with a window below the game that reports its clicks: sway hands
