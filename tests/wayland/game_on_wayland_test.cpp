@@ -92,13 +92,12 @@ class WaylandGame : public ::testing::Test {
                      QStringLiteral(".failed.png"));
     }
 
-    // Windowed or fullscreen, straight into the closed case, without sound.
-    void start_game(bool fullscreen) {
+    // Windowed, straight into the closed case, without sound.
+    void start_game() {
         QDir(config_home.path()).mkpath(QStringLiteral("Quillmark"));
         QFile conf(config_home.filePath(QStringLiteral("Quillmark/Gorvo250.conf")));
         ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-        conf.write(fullscreen ? "[General]\nFullscreenMode=1\n" : "[General]\nFullscreenMode=0\n");
-        conf.write("SoundMode=2\nSplashScreen=0\n");
+        conf.write("[General]\nFullscreenMode=0\nSoundMode=2\nSplashScreen=0\n");
         conf.close();
         QProcessEnvironment env = desktop->client_environment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
@@ -250,7 +249,7 @@ class PlayedOnSway : public WaylandGame {
 };
 
 TEST_F(PlayedOnSway, WindowedAndFullscreenTheGameRunsOnScreenFromTheKeyboardUntilEsc) {
-    start_game(false);
+    start_game();
     const QSize size = skin->game_size();
 
     // The closed case as the skin draws it, and the desktop around it.
@@ -341,7 +340,7 @@ TEST_F(PlayedOnWeston, TheCaseOverTheDesktopTakesClicksOnlyWhereItIsSolidAndFull
     if (!missing_programs({"weston-eventdemo"}).isEmpty())
         GTEST_SKIP() << "weston-eventdemo is not installed (the weston package has it)";
     open_window_below();
-    start_game(false);
+    start_game();
     const std::optional<QPoint> origin = wait_for_window(im_background_closed);
     ASSERT_TRUE(origin.has_value()) << "no closed case on the desktop; the game " << game_state();
     EXPECT_GT(skin->shown(im_background_closed, shot, *origin), 0.98);
