@@ -15,6 +15,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev file lintian help2man man-db
     libcanberra0 libcanberra-pulse sound-theme-freedesktop
     pulseaudio pulseaudio-utils
+    qt6-wayland libwayland-dev libxcb1-dev sway grim wtype weston
 )
 
 missing=()
