@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "sim/options.h"
+#include "sim/usage.h"
 
 namespace gorvo::sim {
 namespace {

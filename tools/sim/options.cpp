@@ -104,17 +104,4 @@ OptionsParse parse_options(const std::vector<std::string>& args) {
     return r;
 }
 
-std::string usage_text() {
-    return "Usage: gorvo250-sim [options] SCRIPT\n"
-           "Runs the game's engine on a virtual clock from SCRIPT (- reads standard input) and\n"
-           "prints a trace of what a player would see and hear.\n"
-           "\n"
-           "  --draws FILE      random draws: whitespace-separated non-negative integers\n"
-           "  --seed N          use the program's own generator seeded with N\n"
-           "  --clock HH:MM     wall-clock time at virtual time 0 (default 00:00)\n"
-           "  --hiscore-a N     stored Game A high score (default 0)\n"
-           "  --hiscore-b N     stored Game B high score (default 0)\n"
-           "  --overlay 0|1     stored controller-overlay setting (default 1)\n";
-}
-
 }  // namespace gorvo::sim
