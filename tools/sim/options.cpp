@@ -1,7 +1,10 @@
 #include "sim/options.h"
 
+#include <algorithm>
+#include <array>
 #include <limits>
 #include <set>
+#include <string_view>
 
 namespace gorvo::sim {
 
@@ -60,9 +63,22 @@ std::string apply(Options& o, const std::string& name, const std::string& value)
     return {};
 }
 
+// The options that take a value; --help is the only other.
+constexpr std::array<std::string_view, 6> kValueOptions = {
+    "--draws", "--seed", "--clock", "--hiscore-a", "--hiscore-b", "--overlay"};
+
 bool takes_value(const std::string& name) {
-    return name == "--draws" || name == "--seed" || name == "--clock" || name == "--hiscore-a" ||
-           name == "--hiscore-b" || name == "--overlay";
+    return std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
+}
+
+std::string unknown_option(const std::string& name) {
+    std::string text = "unknown option " + name + "; the options are";
+    for (std::string_view option : kValueOptions) {
+        text += ' ';
+        text += option;
+        text += ',';
+    }
+    return text + " --help";
 }
 
 }  // namespace
@@ -85,7 +101,7 @@ OptionsParse parse_options(const std::vector<std::string>& args) {
         }
         const std::size_t eq = arg.find('=');
         const std::string name = arg.substr(0, eq);
-        if (!takes_value(name)) return {r.options, "unknown option " + name};
+        if (!takes_value(name)) return {r.options, unknown_option(name)};
         std::string value;
         if (eq != std::string::npos) {
             value = arg.substr(eq + 1);
