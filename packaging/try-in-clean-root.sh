@@ -7,25 +7,25 @@
 set -euo pipefail
 deb=$(realpath "$1")
 root=${2:-/tmp/gorvo250-clean-root}
+# shellcheck source=scripts/debian-root.sh
+. "$(dirname "$0")/../scripts/debian-root.sh"
 
-if [ ! -x "$root/usr/bin/apt-get" ]; then
-    debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian
-fi
-mountpoint -q "$root/proc" || mount -t proc proc "$root/proc"
-trap 'umount "$root/proc" 2>/dev/null || true' EXIT
-cp /etc/resolv.conf "$root/etc/"
+if [ ! -x "$root/usr/bin/apt-get" ]; then debian_root_make "$root"; fi
+debian_root_mount "$root"
+trap 'debian_root_unmount "$root"' EXIT
 # Only what a desktop brings along anyway: an X server, and a launcher of desktop entries.
 chroot "$root" sh -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-    xvfb xauth xdotool imagemagick dex >/dev/null'
+    xvfb xauth xdotool imagemagick dex procps >/dev/null'
 cp "$deb" "$root/tmp/gorvo250.deb"
 chroot "$root" sh -c 'DEBIAN_FRONTEND=noninteractive apt-get install -y -qq /tmp/gorvo250.deb >/dev/null'
 
 cat >"$root/tmp/start-from-menu.sh" <<'INNER'
 #!/bin/bash
-export HOME=/root
-rm -rf /root/.config/Quillmark
-mkdir -p /root/.config/Quillmark
-printf '[General]\nSoundMode=2\nSplashScreen=0\nFullscreenMode=0\n' >/root/.config/Quillmark/Gorvo250.conf
+# A player's first start: a home of its own, with settings that skip the splash.
+HOME=$(mktemp -d)
+export HOME
+mkdir -p "$HOME/.config/Quillmark"
+printf '[General]\nSoundMode=2\nSplashScreen=0\nFullscreenMode=0\n' >"$HOME/.config/Quillmark/Gorvo250.conf"
 dex /usr/share/applications/gorvo250.desktop &
 for _ in $(seq 1 40); do
     xdotool search --onlyvisible --name '^Gorvo250$' >/dev/null 2>&1 && break
@@ -37,6 +37,7 @@ xdotool key 5   # ACL opens the case
 sleep 1
 import -window root /tmp/started-from-menu.png
 pkill -x gorvo250
+rm -rf "$HOME"
 INNER
 chmod +x "$root/tmp/start-from-menu.sh"
 chroot "$root" xvfb-run -a -s "-screen 0 1024x900x24" /tmp/start-from-menu.sh
