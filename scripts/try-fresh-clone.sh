@@ -37,6 +37,8 @@ cleanup() {
     if [ "$keep" = yes ]; then echo "try-fresh-clone: the root stays in $root"; else debian_root_remove "$root"; fi
 }
 trap cleanup EXIT
+trap 'exit 130' INT  # stopped by hand: the root is cleaned up all the same
+trap 'exit 143' TERM
 
 if [ -e "$root/usr/bin/apt-get" ]; then
     echo "try-fresh-clone: $root already holds a system; name a new folder" >&2
