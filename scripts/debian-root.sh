@@ -50,6 +50,8 @@ debian_root_make() {
     local packages=()
     [ ${#include[@]} -eq 0 ] || packages=("--include=$(IFS=,; echo "${include[*]}")")
     echo "debian-root: debootstrap bookworm from $mirror into $root"
+    mkdir -p "$root"
+    chmod 0755 "$root"  # the top of a system: every user passes through it
     debootstrap --variant=minbase "${packages[@]}" bookworm "$root" "$mirror" >"$root.debootstrap.log" 2>&1 || {
         tail -n 20 "$root.debootstrap.log"
         echo "debian-root: debootstrap failed; its output is in $root.debootstrap.log" >&2
@@ -81,12 +83,13 @@ debian_root_processes() {
     for link in /proc/[0-9]*/root; do
         pid=${link#/proc/}
         pid=${pid%/root}
-        [ "$(readlink "$link" 2>/dev/null)" = "$root" ] && echo "$pid"
+        if [ "$(readlink "$link" 2>/dev/null)" = "$root" ]; then echo "$pid"; fi
     done
 }
 
 debian_root_unmount() {
     local root=$1 pids mounted
+    set +e  # run from exit traps: everything is undone, whatever fails on the way
     pids=$(debian_root_processes "$root")
     if [ -n "$pids" ]; then
         # shellcheck disable=SC2086 # one id per word
