@@ -64,6 +64,9 @@ debian_root_make() {
         [ -z "$security" ] || echo "deb $security bookworm-security main"
     } >"$root/etc/apt/sources.list"
     cp /etc/resolv.conf "$root/etc/resolv.conf"
+    # As an installed system has it; sudo looks its host name up.
+    printf '127.0.0.1\tlocalhost\n127.0.1.1\t%s\n::1\tlocalhost ip6-localhost ip6-loopback\n' \
+        "$(hostname)" >"$root/etc/hosts"
 }
 
 debian_root_mount() {

@@ -37,8 +37,9 @@ cleanup() {
     if [ "$keep" = yes ]; then echo "try-fresh-clone: the root stays in $root"; else debian_root_remove "$root"; fi
 }
 trap cleanup EXIT
-trap 'exit 130' INT  # stopped by hand: the root is cleaned up all the same
-trap 'exit 143' TERM
+# Stopped by hand: the root is cleaned up all the same.
+trap 'echo "try-fresh-clone: stopped after $(elapsed)"; exit 130' INT
+trap 'echo "try-fresh-clone: stopped after $(elapsed)"; exit 143' TERM
 
 if [ -e "$root/usr/bin/apt-get" ]; then
     echo "try-fresh-clone: $root already holds a system; name a new folder" >&2
@@ -74,7 +75,7 @@ as_user "git clone -q /tmp/gorvo250.bundle gorvo250 && git -C gorvo250 log --one
 
 step=$SECONDS
 status=0
-as_user "cd gorvo250 && ./test.sh" >"$log" 2>&1 || status=$?
+as_user "cd gorvo250 && ./test.sh" </dev/null >"$log" 2>&1 || status=$?
 echo "try-fresh-clone: ./test.sh ended with status $status after $(elapsed "$step")" \
     "(all together $(elapsed))"
 echo "try-fresh-clone: the suite's summaries:"
