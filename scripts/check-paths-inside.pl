@@ -59,6 +59,7 @@ sub check_climbs {
         my $before = substr($line, 0, $-[0]);
         next if $before =~ m{(?:[\w.]|://|[\w.-]/)$};    # inside a word, a URL or a longer path
         next if !defined $start && $path =~ m{^[/\\]};   # an absolute path: not a climb
+        next if !defined $start && $path =~ m{^[./\\]*$};  # the notation `..` alone names nothing
         my @bases;
         if (!defined $start) {
             @bases = ($file_depth);
@@ -111,7 +112,10 @@ for my $entry (@entries) {
     for my $line (split /\n/, $text) {
         $n++;
         my $where = "$file:$n";
-        report($where, $1, 'is a path on one machine') while $line =~ /$machine/g;
+        while ($line =~ /$machine/g) {
+            (my $path = $1) =~ s/[.,;:]+$//;    # the sentence's punctuation is not the path's
+            report($where, $path, 'is a path on one machine');
+        }
         check_climbs($where, $line, $file_depth, $is_code, $in_link);
     }
 }
