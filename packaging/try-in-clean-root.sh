@@ -8,16 +8,15 @@
 set -euo pipefail
 deb=$(realpath "$1")
 root=${2:-/tmp/gorvo250-clean-root}
+# shellcheck source=scripts/debian-root.sh
+. "$(dirname "$0")/../scripts/debian-root.sh"
 
-if [ ! -x "$root/usr/bin/apt-get" ]; then
-    debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian
-fi
-mountpoint -q "$root/proc" || mount -t proc proc "$root/proc"
-trap 'umount "$root/proc" 2>/dev/null || true' EXIT
-cp /etc/resolv.conf "$root/etc/"
+if [ ! -x "$root/usr/bin/apt-get" ]; then debian_root_make "$root"; fi
+debian_root_mount "$root"
+trap 'debian_root_unmount "$root"' EXIT
 # Only what a desktop brings along anyway: an X server, and a launcher of desktop entries.
 chroot "$root" sh -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-    xvfb xauth xdotool imagemagick dex >/dev/null'
+    xvfb xauth xdotool imagemagick dex procps >/dev/null'
 cp "$deb" "$root/tmp/gorvo250.deb"
 chroot "$root" sh -c 'DEBIAN_FRONTEND=noninteractive apt-get install -y -qq /tmp/gorvo250.deb >/dev/null'
 chroot "$root" id player >/dev/null 2>&1 || chroot "$root" useradd --create-home player
