@@ -10,6 +10,7 @@ packages=(
     libpng-dev libjpeg-dev zlib1g-dev
     libgtest-dev libgmock-dev
     xvfb xauth xdotool x11-utils imagemagick
+    valgrind
     fonts-liberation fonts-dejavu-core
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev
