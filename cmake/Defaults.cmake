@@ -27,9 +27,14 @@ function(gorvo_defaults target)
     endif()
 endfunction()
 
-# gorvo_test(name sources... LIBS libs...): a GoogleTest executable registered with CTest.
+# gorvo_test(name SOURCES sources... LIBS libs... [LABELS labels...] [TIMEOUT seconds]): a
+# GoogleTest executable registered with CTest, each of its tests with a timeout: 60 s unless the
+# area's tests need more (measured in the sanitizer build, with a margin).
 function(gorvo_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 60)
+    endif()
     if(NOT T_SOURCES)
         return()  # an area whose tests are not written yet
     endif()
@@ -37,7 +42,7 @@ function(gorvo_test name)
     gorvo_defaults(${name})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-        PROPERTIES LABELS "${T_LABELS}"
+        PROPERTIES LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT}
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp")
 endfunction()
 
