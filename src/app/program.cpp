@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/process_start.h"
+#include "platform/clock_random.h"
 #include "skin/skin_loader.h"
 #include "ui/settings_warning.h"
 #include "ui/windows/about_form.h"
@@ -31,6 +32,7 @@ Program::Program(ProgramSetup setup)
       config_(setup_.config.value_or(skin::default_config_path())),
       settings_(make_store()),
       sound_(library_, *settings_),
+      random_(platform::clock_seed()),
       handheld_(sound_, *settings_, clock_, random_) {
     if (!setup_.open_url) setup_.open_url = ui::desktop_url_opener();
     ui::MainWindowSetup window_setup;

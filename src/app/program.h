@@ -11,7 +11,6 @@
 #include <optional>
 
 #include "core/handheld.h"
-#include "platform/clock_random.h"
 #include "platform/desktop_bell.h"
 #include "platform/gamepad_sdl.h"
 #include "platform/screensaver_inhibitor.h"
@@ -19,6 +18,7 @@
 #include "platform/sound_game.h"
 #include "platform/sound_sdl_mixer.h"
 #include "platform/system_clock.h"
+#include "replay/generator.h"
 #include "ui/context_menu.h"
 #include "ui/game_menu.h"
 #include "ui/gamepad_bridge.h"
@@ -88,7 +88,7 @@ class Program {
     platform::SdlMixerLibrary library_;
     platform::GameSound sound_;
     platform::SystemClock clock_;
-    platform::ClockSeededRandom random_;
+    replay::Generator random_;
     platform::DesktopBell bell_;
     Handheld handheld_;
     std::unique_ptr<ui::TForm1> window_;

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "run_program.h"
-#include "sim/script.h"
+#include "replay/script.h"
 #include "sim/usage.h"
 
 namespace gorvo::sim::test {
@@ -47,8 +47,8 @@ TEST(DocumentedActions, EveryActionOnThePageRunsAndEveryActionIsOnIt) {
         EXPECT_NE(run.out.find("\n" + end_at), std::string::npos) << run.out;
     }
     std::set<std::string> known;
-    for (int i = 0; i < kActionCount; ++i)
-        known.insert(std::string(action_name(static_cast<Action>(i))));
+    for (int i = 0; i < replay::kActionCount; ++i)
+        known.insert(std::string(replay::action_name(static_cast<replay::Action>(i))));
     EXPECT_EQ(documented, known);
 }
 

@@ -7,10 +7,11 @@
 #include <memory>
 #include <sstream>
 
+#include "replay/generator.h"
+#include "replay/script.h"
 #include "sim/draws.h"
 #include "sim/options.h"
 #include "sim/runner.h"
-#include "sim/script.h"
 #include "sim/usage.h"
 
 namespace {
@@ -59,7 +60,7 @@ std::unique_ptr<gorvo::RandomSource> make_random(const gorvo::sim::Options& o, s
         o.seed ? *o.seed
                : static_cast<std::uint64_t>(
                      std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    return std::make_unique<SeededDraws>(seed);
+    return std::make_unique<gorvo::replay::Generator>(seed);
 }
 
 }  // namespace
@@ -82,8 +83,8 @@ int main(int argc, char** argv) {
     const std::string script_name = o.script_path == "-" ? "standard input" : o.script_path;
     if (!read_text(o.script_path, text))
         return fail("cannot read the script '" + script_name + "'");
-    const ScriptParse script = parse_script(text);
-    if (!script.ok()) return fail(script_name + ": " + describe(*script.error));
+    const gorvo::replay::ScriptParse script = gorvo::replay::parse_script(text);
+    if (!script.ok()) return fail(script_name + ": " + gorvo::replay::describe(*script.error));
     std::string error;
     std::unique_ptr<gorvo::RandomSource> random = make_random(o, error);
     if (!random) return fail(error);

@@ -1,6 +1,6 @@
 #include "sim/runner.h"
 
-#include "sim/actions.h"
+#include "replay/actions.h"
 #include "sim/draws.h"
 
 namespace gorvo::sim {
@@ -26,8 +26,8 @@ void Simulation::run_before(Millis t, std::ostream& out) {
     hh_.timers().advance_to(t);
 }
 
-void Simulation::apply(Action a) {
-    apply_action(hh_, a);
+void Simulation::apply(replay::Action a) {
+    replay::apply_action(hh_, a);
 }
 
 void Simulation::finish_instant(std::ostream& out) {
@@ -44,11 +44,11 @@ std::string Simulation::end_line() const {
            " hiscore_b=" + std::to_string(s.hiscore_b);
 }
 
-RunResult run_script(const Script& script, const StartValues& start, RandomSource& random,
+RunResult run_script(const replay::Script& script, const StartValues& start, RandomSource& random,
                      std::ostream& out) {
     Simulation sim(start, random);
     try {
-        const std::vector<ScriptEvent>& events = script.events;
+        const std::vector<replay::ScriptEvent>& events = script.events;
         std::size_t i = 0;
         while (i < events.size()) {
             const Millis t = events[i].time;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/handheld.h"
-#include "sim/script.h"
+#include "replay/script.h"
 #include "sim/sim_ports.h"
 #include "sim/trace.h"
 
@@ -31,7 +31,7 @@ class Simulation {
     // Runs and prints every instant with a timer due before t, then moves the clock to t.
     void run_before(Millis t, std::ostream& out);
     // One script action at the current time.
-    void apply(Action a);
+    void apply(replay::Action a);
     // Runs the timers due at the current time and prints the lines of this instant.
     void finish_instant(std::ostream& out);
     // "T end mode=M score=S lives=L hiscore_a=A hiscore_b=B".
@@ -52,7 +52,7 @@ struct RunResult {
 
 // Runs the whole script and prints its trace and the end line. When the draws run out, the
 // instant in progress and the end line are not printed.
-RunResult run_script(const Script& script, const StartValues& start, RandomSource& random,
+RunResult run_script(const replay::Script& script, const StartValues& start, RandomSource& random,
                      std::ostream& out);
 
 }  // namespace gorvo::sim

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/handheld.h"
-#include "sim/script.h"
+#include "replay/script.h"
 
 namespace gorvo::sim {
 
@@ -80,9 +80,9 @@ std::string_view mode_name(int mode) {
 
 std::string usage_text() {
     std::string text(kHead);
-    for (int i = 0; i < kActionCount; ++i) {
-        const auto action = static_cast<Action>(i);
-        text += listed(action_name(action), action_meaning(action), 18);
+    for (int i = 0; i < replay::kActionCount; ++i) {
+        const auto action = static_cast<replay::Action>(i);
+        text += listed(replay::action_name(action), replay::action_meaning(action), 18);
     }
     text += kTrace;
     for (int mode = 0; mode < static_cast<int>(kModeNames.size()); ++mode)

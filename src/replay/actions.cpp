@@ -1,6 +1,6 @@
-#include "sim/actions.h"
+#include "replay/actions.h"
 
-namespace gorvo::sim {
+namespace gorvo::replay {
 
 static_assert(press_action(Control::GameA) == Action::game_a_down);
 static_assert(release_action(Control::GameB) == Action::game_b_up);
@@ -31,4 +31,4 @@ void apply_action(Handheld& hh, Action a) {
     }
 }
 
-}  // namespace gorvo::sim
+}  // namespace gorvo::replay

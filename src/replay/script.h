@@ -8,7 +8,7 @@
 
 #include "core/timers.h"
 
-namespace gorvo::sim {
+namespace gorvo::replay {
 
 // The eighteen input actions in the handheld's order, then the simulator's own actions.
 enum class Action {
@@ -76,4 +76,4 @@ ScriptParse parse_script(std::string_view text);
 // "line 7, column 5: unknown action 'jmp'; the actions are ...".
 std::string describe(const ScriptError& e);
 
-}  // namespace gorvo::sim
+}  // namespace gorvo::replay

@@ -2,9 +2,9 @@
 // what a run is made of.
 #include <gtest/gtest.h>
 
-#include "sim/script.h"
+#include "replay/script.h"
 
-namespace gorvo::sim {
+namespace gorvo::replay {
 namespace {
 
 std::vector<std::pair<Millis, Action>> timeline(const Script& s) {
@@ -159,4 +159,4 @@ TEST(ScriptReader, ErrorTextNamesTheLineTheColumnAndTheChoices) {
 }
 
 }  // namespace
-}  // namespace gorvo::sim
+}  // namespace gorvo::replay

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "core/handheld.h"
-#include "sim/script.h"
+#include "replay/script.h"
 
-namespace gorvo::sim {
+namespace gorvo::replay {
 
 // The input action, the click on the closed case (ignored while it is hidden: a hidden image
 // takes no click) or the high-score reset. `end` does nothing here.
@@ -18,4 +18,4 @@ constexpr Action release_action(Control c) {
     return static_cast<Action>(2 * static_cast<int>(c) + 1);
 }
 
-}  // namespace gorvo::sim
+}  // namespace gorvo::replay

@@ -1,8 +1,8 @@
-#include "sim/script.h"
+#include "replay/script.h"
 
 #include <array>
 
-namespace gorvo::sim {
+namespace gorvo::replay {
 
 namespace {
 
@@ -217,4 +217,4 @@ std::string describe(const ScriptError& e) {
            e.message;
 }
 
-}  // namespace gorvo::sim
+}  // namespace gorvo::replay
