@@ -18,9 +18,10 @@ std::string error_problem(const replay::ScriptError& error, std::string_view tex
         return "an error names line " + std::to_string(error.line);
     if (error.message.empty()) return "an error without a message";
     if (error.column < 1) return "an error names column " + std::to_string(error.column);
-    const std::string prefix = "line " + std::to_string(error.line) + ", column " +
-                               std::to_string(error.column) + ": ";
-    if (!replay::describe(error).starts_with(prefix)) return "the error text does not name its line";
+    const std::string prefix =
+        "line " + std::to_string(error.line) + ", column " + std::to_string(error.column) + ": ";
+    if (!replay::describe(error).starts_with(prefix))
+        return "the error text does not name its line";
     return {};
 }
 
@@ -41,18 +42,17 @@ std::string order_problem(const replay::Script& script) {
 
 // A script written back from what was read must read the same.
 std::string round_trip_problem(const replay::Script& script) {
-    std::string text;
-    for (const replay::ScriptEvent& e : script.events)
-        text += std::to_string(e.time) + " " + std::string(replay::action_name(e.action)) + "\n";
-    text += std::to_string(script.end_time) + " end\n";
-    const replay::ScriptParse again = replay::parse_script(text);
+    const replay::ScriptParse again = replay::parse_script(replay::write_script(script));
     if (!again.ok()) return "the script written back is refused: " + describe(*again.error);
     if (again.script.end_time != script.end_time) return "the end time changes on writing back";
+    if (replay::write_script(again.script) != replay::write_script(script))
+        return "the header changes on writing back";
     if (again.script.events.size() != script.events.size())
         return "the event count changes on writing back";
     for (std::size_t i = 0; i < script.events.size(); ++i) {
-        if (again.script.events[i].time != script.events[i].time ||
-            again.script.events[i].action != script.events[i].action)
+        const replay::ScriptEvent& a = again.script.events[i];
+        const replay::ScriptEvent& b = script.events[i];
+        if (a.time != b.time || a.action != b.action || a.value != b.value || a.game != b.game)
             return "event " + std::to_string(i) + " changes on writing back";
     }
     return {};

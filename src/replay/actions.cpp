@@ -7,7 +7,8 @@ static_assert(release_action(Control::GameB) == Action::game_b_up);
 static_assert(press_action(Control::Jump) == Action::jump_down);
 static_assert(release_action(Control::Jump) == Action::jump_up);
 
-void apply_action(Handheld& hh, Action a) {
+void apply_action(Handheld& hh, const ScriptEvent& e) {
+    const Action a = e.action;
     const int index = static_cast<int>(a);
     if (index < 2 * kControlCount) {
         const auto control = static_cast<Control>(index / 2);
@@ -26,8 +27,11 @@ void apply_action(Handheld& hh, Action a) {
         case Action::reset_hiscores:
             hh.reset_hiscores();
             return;
+        case Action::overlay:
+            hh.set_ctrlr_overlay(e.value != 0);
+            return;
         default:
-            return;  // `end` is the runner's
+            return;  // the clock, the notes and `end` are the runner's
     }
 }
 

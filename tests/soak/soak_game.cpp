@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "climber.h"
-#include "rule_watch.h"
 #include "replay/actions.h"
+#include "replay/script_clock.h"
+#include "rule_watch.h"
 #include "sim/random_player.h"
 #include "sim/sim_ports.h"
 #include "support/fakes.h"
@@ -184,7 +185,7 @@ class SoakSession {
     void apply(const replay::ScriptEvent& e) {
         if (!failure_.empty()) return;
         script_ += std::to_string(e.time) + " " + std::string(replay::action_name(e.action)) + "\n";
-        replay::apply_action(hh_, e.action);
+        replay::apply_action(hh_, e);
         check(std::nullopt);
     }
 
@@ -240,7 +241,7 @@ class SoakSession {
 
     SilentSound sound_;
     test::MemorySettings settings_;
-    sim::VirtualClock clock_{0};
+    replay::ScriptClock clock_{0};
     RememberedDraws draws_;
     Handheld hh_{sound_, settings_, clock_, draws_};
     std::unique_ptr<sim::RandomPlayer> player_;
