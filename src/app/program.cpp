@@ -8,6 +8,7 @@
 
 #include "app/process_start.h"
 #include "platform/clock_random.h"
+#include "replay/actions.h"
 #include "skin/skin_loader.h"
 #include "ui/settings_warning.h"
 #include "ui/windows/about_form.h"
@@ -68,17 +69,11 @@ void Program::create_gamepad() {
         const std::int32_t mode = handheld_.state().game_mode;
         return mode == mode_game_a || mode == mode_game_b;
     });
-    gamepad_ =
-        std::make_unique<ui::GamepadBridge>(std::make_unique<platform::SdlControllerSource>(),
-                                            window_.get(), [this](Control c, bool pressed) {
-                                                window_->act([this, c, pressed] {
-                                                    if (pressed) {
-                                                        handheld_.press(c);
-                                                    } else {
-                                                        handheld_.release(c);
-                                                    }
-                                                });
-                                            });
+    gamepad_ = std::make_unique<ui::GamepadBridge>(
+        std::make_unique<platform::SdlControllerSource>(), window_.get(),
+        [this](Control c, bool pressed) {
+            window_->perform(pressed ? replay::press_action(c) : replay::release_action(c));
+        });
     QObject::connect(gamepad_.get(), &ui::GamepadBridge::pad_used, screensaver_.get(),
                      &platform::ScreensaverInhibitor::pad_used);
     QObject::connect(gamepad_.get(), &ui::GamepadBridge::pads_gone, screensaver_.get(),
