@@ -4,6 +4,15 @@
 
 namespace gorvo::replay {
 
+Header start_header(std::uint64_t seed, const GameState& s) {
+    Header h;
+    h.seed = seed;
+    h.hiscore_a = s.hiscore_a;
+    h.hiscore_b = s.hiscore_b;
+    h.overlay = s.ctrlr_overlay;
+    return h;
+}
+
 Recorder::Recorder(const Handheld& hh, Header header) : hh_(hh) {
     script_.header = std::move(header);
     script_.header.format = kFormatVersion;
@@ -44,7 +53,7 @@ std::string Recorder::text(Millis end_time) const {
 
 LocalTime RecordingClock::now() {
     const LocalTime reading = real_.now();
-    recorder_.clock_read(timers_.now(), reading);
+    if (recorder_ != nullptr) recorder_->clock_read(timers_->now(), reading);
     return reading;
 }
 

@@ -4,6 +4,7 @@
 // game that ended. Its text is a script that the simulator replays to the same trace.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,6 +15,10 @@
 #include "replay/session_listener.h"
 
 namespace gorvo::replay {
+
+// The header of a session that starts now: the seed and what the handheld read from the
+// settings store (the high scores and the overlay setting).
+Header start_header(std::uint64_t seed, const GameState& s);
 
 class Recorder final : public SessionListener {
   public:
@@ -48,18 +53,21 @@ class Recorder final : public SessionListener {
     int last_clock_ = -1;  // minutes after midnight of the last reading noted
 };
 
-// The wall clock the game reads while it records: the real one, each reading told to the
-// recorder with the engine time.
+// The wall clock the game reads: the real one, each reading told to the recorder with the
+// engine time once a recording is attached.
 class RecordingClock final : public WallClock {
   public:
-    RecordingClock(WallClock& real, Recorder& recorder, const Scheduler& timers)
-        : real_(real), recorder_(recorder), timers_(timers) {}
+    explicit RecordingClock(WallClock& real) : real_(real) {}
+    void attach(Recorder& recorder, const Scheduler& timers) {
+        recorder_ = &recorder;
+        timers_ = &timers;
+    }
     LocalTime now() override;
 
   private:
     WallClock& real_;
-    Recorder& recorder_;
-    const Scheduler& timers_;
+    Recorder* recorder_ = nullptr;
+    const Scheduler* timers_ = nullptr;
 };
 
 }  // namespace gorvo::replay

@@ -67,6 +67,7 @@ void EngineDriver::run_through(Millis t) {
 }
 
 Millis EngineDriver::catch_up() {
+    if (player_) return handheld_.timers().now();  // the recording keeps the time
     Millis t = std::max(engine_target(), handheld_.timers().now());
     // The timers of this millisecond have run: the input is the next millisecond's.
     if (t <= closed_) t = closed_ + 1;
@@ -86,6 +87,10 @@ void EngineDriver::perform(const replay::ScriptEvent& input) {
 
 void EngineDriver::on_timeout() {
     probes::timer_fired();
+    if (player_) {
+        play_on();
+        return;
+    }
     run_through(std::max(engine_target(), handheld_.timers().now()));
     // A step set to 1 ms is due one millisecond after the engine's clock; it runs now rather
     // than after a real wait, which would leave the engine's clock behind by the wait's slack.
@@ -96,6 +101,10 @@ void EngineDriver::on_timeout() {
 }
 
 void EngineDriver::reschedule() {
+    if (player_) {
+        reschedule_playback();
+        return;
+    }
     const std::optional<Millis> due = handheld_.timers().next_due();
     if (!due) {
         timer_.stop();
@@ -106,6 +115,47 @@ void EngineDriver::reschedule() {
     armed_delay_ = static_cast<int>(std::clamp<Millis>(wait, 0, 24LL * 60 * 60 * 1000));
     timer_.start(armed_delay_);
     probes::timer_armed(armed_delay_);
+}
+
+void EngineDriver::play(const replay::Script& script, replay::ScriptClock& clock, int speed) {
+    speed_ = std::max(speed, 1);
+    end_ = script.end_time;
+    playback_ = std::make_unique<replay::PlaybackTime>(replay::lcd_change_times(script), end_);
+    player_ = std::make_unique<replay::Player>(handheld_, clock, script.events);
+    paused_for_ = clock_() - handheld_.timers().now() / speed_;
+    play_on();
+}
+
+void EngineDriver::play_on() {
+    const replay::Player::InstantDone nothing = [](Millis) {};
+    const std::optional<Millis> next = player_->next_event_time();
+    const std::optional<Millis> due = handheld_.timers().next_due();
+    std::optional<Millis> step = next;
+    if (due && (!step || *due < *step)) step = due;
+    // A stall: the playback waits for the desktop, as a game does.
+    if (step && *step <= end_) {
+        const Millis behind = playback_now() - playback_->playback_at(*step);
+        if (behind > kLongestLateness * speed_) paused_for_ += behind / speed_;
+    }
+    const Millis target = std::min(playback_->engine_at(playback_now()), end_);
+    player_->run_to(std::max(target, handheld_.timers().now()), nothing);
+    emit ran();
+    reschedule_playback();
+}
+
+void EngineDriver::reschedule_playback() {
+    const std::optional<Millis> next = player_->next_event_time();
+    const std::optional<Millis> due = handheld_.timers().next_due();
+    std::optional<Millis> step = next;
+    if (due && (!step || *due < *step)) step = due;
+    if (!step || *step > end_) {
+        timer_.stop();
+        return;
+    }
+    const Millis ahead = playback_->playback_at(*step) - playback_now();
+    const Millis wait = ahead <= 0 ? 0 : (ahead + speed_ - 1) / speed_;
+    armed_delay_ = static_cast<int>(std::clamp<Millis>(wait, 0, 24LL * 60 * 60 * 1000));
+    timer_.start(armed_delay_);
 }
 
 std::optional<int> EngineDriver::armed_delay() const {

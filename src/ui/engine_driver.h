@@ -12,10 +12,14 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/handheld.h"
+#include "replay/playback_time.h"
+#include "replay/player.h"
 #include "replay/script.h"
+#include "replay/script_clock.h"
 #include "replay/session_listener.h"
 
 namespace gorvo::ui {
@@ -45,6 +49,14 @@ class EngineDriver : public QObject {
     // Ends the instant of the last input, if it is still open (the listener hears of it).
     void close_instant();
 
+    // From the session's start on, the engine plays a recording instead of the player's inputs:
+    // its events at their times, on the recording's wall clock (the handheld's), `speed` times
+    // as fast, with still stretches shortened. Ends at the recording's end.
+    void play(const replay::Script& script, replay::ScriptClock& clock, int speed);
+    bool playing() const { return player_ != nullptr; }
+    // Where the playback is, in engine time.
+    Millis playback_position() const { return handheld_.timers().now(); }
+
     // The wait the timer is armed with, nothing while it is stopped.
     std::optional<int> armed_delay() const;
     // Runs what the armed timer would run, as if it had expired now.
@@ -67,6 +79,9 @@ class EngineDriver : public QObject {
     void run_through(Millis t);
     void instant_done(Millis t);
     void on_timeout();
+    void play_on();
+    void reschedule_playback();
+    Millis playback_now() const { return real_now() * speed_; }
 
     Handheld& handheld_;
     RealClock clock_;
@@ -74,6 +89,10 @@ class EngineDriver : public QObject {
     Millis paused_for_ = 0;       // real time the engine did not see
     Millis closed_ = -1;          // every instant up to this one is done
     std::optional<Millis> open_;  // the instant of inputs whose timers have not run yet
+    std::unique_ptr<replay::Player> player_;
+    std::unique_ptr<replay::PlaybackTime> playback_;
+    Millis end_ = 0;
+    int speed_ = 1;
     QTimer timer_;
     int armed_delay_ = 0;
 };

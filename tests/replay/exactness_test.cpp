@@ -84,27 +84,15 @@ Session play_session(std::uint64_t seed) {
     settings.store("CtrlrOverlay", start.overlay ? 1 : 0);
     RealWallClock desk_clock(real, 23 * 60 + 58);
     Generator random(rng());
-    Recorder* recorder_ptr = nullptr;
-    Scheduler* timers_ptr = nullptr;
-    struct LateClock final : WallClock {
-        std::unique_ptr<RecordingClock> clock;
-        LocalTime now() override { return clock->now(); }
-    } clock;
+    RecordingClock clock(desk_clock);
     Handheld hh(sound, settings, clock, random);
-    Header header;
-    header.seed = random.seed();
-    header.hiscore_a = start.hiscore_a;
-    header.hiscore_b = start.hiscore_b;
-    header.overlay = start.overlay;
-    Recorder recorder(hh, header);
-    recorder_ptr = &recorder;
-    timers_ptr = &hh.timers();
-    clock.clock = std::make_unique<RecordingClock>(desk_clock, *recorder_ptr, *timers_ptr);
+    hh.load_settings();
+    Recorder recorder(hh, start_header(random.seed(), hh.state()));
+    clock.attach(recorder, hh.timers());
     PlayTrace play(recorder, trace, hh);
 
     ui::EngineDriver driver(hh, [&real] { return real; });
     driver.set_listener(&play);
-    hh.load_settings();
     driver.start_session();
     driver.catch_up();
     hh.state().game_mode = mode_closed;
