@@ -58,19 +58,23 @@ std::string unknown_option(const std::string& name) {
         text += option;
         text += ',';
     }
-    return text + " --help";
+    return text + " --verify, --help";
 }
 
 }  // namespace
 
 OptionsParse parse_options(const std::vector<std::string>& args) {
     OptionsParse r;
-    std::set<std::string> seen;
     bool have_script = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             r.options.help = true;
+            continue;
+        }
+        if (arg == "--verify") {
+            if (r.options.verify) return {r.options, "--verify given more than once"};
+            r.options.verify = true;
             continue;
         }
         if (arg == "-" || arg.empty() || arg[0] != '-') {
@@ -90,7 +94,8 @@ OptionsParse parse_options(const std::vector<std::string>& args) {
         } else {
             return {r.options, name + " needs a value"};
         }
-        if (!seen.insert(name).second) return {r.options, name + " given more than once"};
+        if (!r.options.given.insert(name).second)
+            return {r.options, name + " given more than once"};
         if (std::string e = apply(r.options, name, value); !e.empty()) return {r.options, e};
     }
     if (r.options.help) return r;
