@@ -260,9 +260,20 @@ TEST_F(SkincheckCli, RelativeAndEmptyFoldersResolveAgainstTheWorkingDirectory) {
     folder.write_config("[Common]\nSkinDir=rel\n[Image1]\nFilename=x.png\n");
     EXPECT_EQ(skincheck({"--config", "Config.ini"}, folder.root()).lines.at(3),
               "image 1 im_background_closed 0 0 0 0 file=rel/x.png 32x32 alpha");
-    folder.write_config("[Common]\nSkinDir=\n[Image1]\nFilename=y.png\n");
-    EXPECT_EQ(skincheck({"--config", "Config.ini"}, folder.root()).lines.at(3),
-              "image 1 im_background_closed 0 0 0 0 file=./y.png 32x32 alpha");
+    // An empty folder puts nothing in front of the name: a relative name is found in the
+    // working directory and an absolute one where it names, for the skin and the backdrop.
+    const std::string absolute = (folder.root() / "rel/x.png").string();
+    folder.write_config(
+        "[Common]\nSkinDir=\n[Image1]\nFilename=y.png\n[Image2]\nFilename=" + absolute +
+        "\n[Fullscreen]\nBackdropDir=\nBackdropFile=" + absolute + "\nLogoFile=y.png\n");
+    const Lines windowed = skincheck({"--config", "Config.ini"}, folder.root()).lines;
+    ASSERT_GE(windowed.size(), 5u);
+    EXPECT_EQ(windowed[3], "image 1 im_background_closed 0 0 0 0 file=y.png 32x32 alpha");
+    EXPECT_EQ(windowed[4], "image 2 im_background_open 0 0 0 0 file=" + absolute + " 32x32 alpha");
+    const Lines full = skincheck({"--config", "Config.ini", "--fullscreen"}, folder.root()).lines;
+    ASSERT_GE(full.size(), 3u);
+    EXPECT_EQ(full[1], "backdrop file=" + absolute + " 32x32 stretch=0");
+    EXPECT_EQ(full[2].rfind("logo file=y.png 32x32 ", 0), 0u) << full[2];
 }
 
 TEST_F(SkincheckCli, DecodeWritesTheRgbaPam) {
