@@ -103,8 +103,15 @@ bool is_printable_ascii(std::string_view s) {
     return true;
 }
 
+// A message shows at most this much of a word from the file: a hostile line may be megabytes.
+constexpr std::size_t kLongestQuoted = 40;
+
 std::string quoted(std::string_view s) {
     if (!is_printable_ascii(s)) return "(not printable ASCII)";
+    if (s.size() > kLongestQuoted) {
+        return "'" + std::string(s.substr(0, kLongestQuoted)) + "...' (" +
+               std::to_string(s.size()) + " characters)";
+    }
     std::string q;
     q.reserve(s.size() + 2);
     q += '\'';

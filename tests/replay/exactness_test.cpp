@@ -15,6 +15,7 @@
 #include "sim/runner.h"
 #include "sim/sim_ports.h"
 #include "sim/trace.h"
+#include "sim/verify.h"
 #include "ui/engine_driver.h"
 
 namespace gorvo::replay {
@@ -65,6 +66,7 @@ struct Session {
     std::string play_trace;
     std::string replay_trace;
     int games = 0;
+    std::string verified;  // what --verify says against the file; empty when it agrees
 };
 
 Session play_session(std::uint64_t seed) {
@@ -165,9 +167,16 @@ Session play_session(std::uint64_t seed) {
     s.games = static_cast<int>(recorder.games().size());
     const ScriptParse parsed = parse_script(s.recording);
     if (!parsed.ok()) return s;
-    Generator replay_random(*parsed.script.header.seed);
+    // The file alone is enough: its header gives the start, and its notes are verified.
+    const Header& h = parsed.script.header;
+    const sim::StartValues from_file{0, h.hiscore_a.value_or(-1), h.hiscore_b.value_or(-1),
+                                     h.overlay.value_or(!start.overlay)};
+    Generator replay_random(h.seed.value_or(0));
     std::ostringstream replayed;
-    sim::run_script(parsed.script, start, replay_random, replayed);
+    sim::run_script(parsed.script, from_file, replay_random, replayed);
+    Generator verify_random(h.seed.value_or(0));
+    std::ostringstream games;
+    s.verified = sim::verify_script(parsed.script, from_file, verify_random, games).message;
     s.replay_trace = replayed.str();
     // The last line is the simulator's end line, which play has no counterpart of.
     s.replay_trace.erase(s.replay_trace.rfind('\n', s.replay_trace.size() - 2) + 1);
@@ -199,6 +208,7 @@ TEST(Exactness, EveryRecordedSessionReplaysToTheTraceSeenInPlay) {
             << "seed " << seed << ", first difference "
             << first_difference(s.play_trace, s.replay_trace) << "\nthe session:\n"
             << s.recording;
+        ASSERT_EQ(s.verified, "") << "seed " << seed << "\nthe session:\n" << s.recording;
     }
     // The sessions reach the end of games too, so that game-over notes are recorded.
     EXPECT_GT(games, 0);
