@@ -15,7 +15,7 @@ log="$build/bench-build.log"
 if ! {
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DGORVO_WARNINGS_AS_ERRORS=ON &&
         cmake --build "$build" -j2 --target gorvo250 gorvo_skin_assets gorvo_media_assets \
-            gorvo250-bench-engine gorvo250-bench-skin gorvo250-bench-sound \
+            gorvo250-bench-engine gorvo250-bench-verify gorvo250-bench-skin gorvo250-bench-sound \
             gorvo250-bench-baseline gorvo250-bench-desktop
 } >"$log" 2>&1; then
     tail -n 30 "$log"
@@ -31,3 +31,4 @@ scripts/with-x-server.sh -s 1280x1024x24 \
 "$benches/gorvo250-bench-sound" "$program"
 "$benches/gorvo250-bench-skin" "$program"
 "$benches/gorvo250-bench-engine"
+"$benches/gorvo250-bench-verify"

@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include "core/handheld.h"
-#include "sim/actions.h"
+#include "replay/actions.h"
+#include "replay/generator.h"
+#include "replay/script_clock.h"
 #include "sim/draws.h"
 #include "sim/random_player.h"
 #include "sim/sim_ports.h"
@@ -46,13 +48,13 @@ SessionCount play_session(std::uint64_t seed) {
     using namespace gorvo;
     SilentSound sound;
     NoSettings settings;
-    sim::VirtualClock clock(0);
-    sim::SeededDraws draws(seed);
+    replay::ScriptClock clock(0);
+    replay::Generator draws(seed);
     Handheld hh(sound, settings, clock, draws);
     clock.attach(hh.timers());
     hh.load_settings();
     hh.Gam_Set_Mode();
-    sim::apply_action(hh, sim::Action::open);
+    replay::apply_action(hh, {0, replay::Action::open});
 
     sim::RandomPlayer player(seed, seed % 2 == 0 ? sim::wandering_style() : sim::reckless_style());
     SessionCount count;
@@ -64,11 +66,11 @@ SessionCount play_session(std::uint64_t seed) {
             game_b = !game_b;
             ++count.games;
         }
-        const sim::ScriptEvent e = player.next(hh.timers().now());
+        const replay::ScriptEvent e = player.next(hh.timers().now());
         // Up to the event, then the event, then what is due at its time.
         if (e.time > 0) hh.run_until(e.time - 1);
         hh.timers().advance_to(e.time);
-        sim::apply_action(hh, e.action);
+        replay::apply_action(hh, e);
         hh.run_until(e.time);
     }
     count.virtual_ms = hh.timers().now();

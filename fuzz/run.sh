@@ -17,7 +17,7 @@ out=$here/out
 seconds=${1:-20}
 corpus=${GORVO_CORPUS_DIR:-$root/tests/data/corpus}
 program=${GORVO_PROGRAM_DIR:-$root/build/program}
-read -r -a targets <<<"${GORVO_FUZZ_TARGETS:-profile png jpeg bmp ico script}"
+read -r -a targets <<<"${GORVO_FUZZ_TARGETS:-profile png jpeg bmp ico script replay}"
 
 "$here/build.sh"
 
@@ -54,13 +54,15 @@ make_seeds() {
         profile) add_seeds "$dest" "$program" "$program"/*.ini
                  add_seeds "$dest" "$here" "$here"/seeds/profile/* ;;
         script) add_seeds "$dest" "$root" "$root"/tests/sim/golden/*.script ;;
+        replay) add_seeds "$dest" "$root" "$root"/tests/sim/golden/*.script
+                add_seeds "$dest" "$here" "$here"/seeds/replay/* ;;
     esac
     shopt -u nullglob globstar
 }
 
 max_len() {
     case $1 in
-        profile | script) echo 4096 ;;
+        profile | script | replay) echo 4096 ;;
         *) echo 65536 ;;
     esac
 }

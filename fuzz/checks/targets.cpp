@@ -5,13 +5,14 @@
 namespace gorvo::fuzz {
 namespace {
 
-constexpr std::array<Target, 6> kTargets = {{
+constexpr std::array<Target, 7> kTargets = {{
     {"profile", check_profile},
     {"png", check_png},
     {"jpeg", check_jpeg},
     {"bmp", check_bmp},
     {"ico", check_ico},
     {"script", check_script},
+    {"replay", check_replay},
 }};
 
 }  // namespace

@@ -32,6 +32,7 @@ std::string check_bmp(Input input);
 std::string check_ico(Input input);
 std::string check_profile(Input input);
 std::string check_script(Input input);
+std::string check_replay(Input input);
 
 // What is wrong with one decoder result: a refusal needs a reason, a picture must have a size
 // within the limits, exactly its pixels' bytes, and opaque pixels when it claims no alpha.

@@ -1,5 +1,11 @@
 // gorvo250: the simulated handheld on the desktop.
 #include <QApplication>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/replay_file.h"
 
 #include "app/process_start.h"
 #include "app/program.h"
@@ -15,6 +21,19 @@ extern "C" const char* __lsan_default_suppressions() {
            "leak:wayland-shell-integration\n";
 }
 
+namespace {
+
+// The arguments after the program name, with the toolkit's own options taken out.
+std::vector<std::string> arguments(const QApplication& app) {
+    std::vector<std::string> args;
+    const QStringList all = app.arguments();
+    for (qsizetype i = 1; i < all.size(); ++i)
+        args.push_back(all[i].toStdString());
+    return args;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     gorvo::app::mark_process_start();
     QApplication app(argc, argv);
@@ -29,7 +48,28 @@ int main(int argc, char* argv[]) {
     // A held key must reach the game as one release, when it is let go.
     gorvo::ui::ask_for_physical_key_releases();
 
-    gorvo::app::Program program;
+    const gorvo::app::CommandLineParse command = gorvo::app::parse_command_line(arguments(app));
+    if (!command.ok()) {
+        std::fprintf(stderr, "gorvo250: %s\n\n%s", command.error.c_str(),
+                     gorvo::app::command_line_usage().c_str());
+        return 2;
+    }
+    if (command.line.help) {
+        std::fputs(gorvo::app::command_line_usage().c_str(), stdout);
+        return 0;
+    }
+    gorvo::app::ProgramSetup setup;
+    if (command.line.replay) {
+        gorvo::app::ReplayFile file = gorvo::app::read_replay_file(*command.line.replay);
+        if (!file.ok()) {
+            std::fprintf(stderr, "gorvo250: %s\n", file.error.c_str());
+            return 2;
+        }
+        setup.replay = std::move(file.script);
+        setup.replay_speed = command.line.speed;
+    }
+
+    gorvo::app::Program program(std::move(setup));
     if (!program.created()) return 1;
     program.start();
     return QApplication::exec();

@@ -2,15 +2,22 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QMessageBox>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/process_start.h"
+#include "platform/clock_random.h"
+#include "replay/actions.h"
+#include "replay/keeping.h"
 #include "skin/skin_loader.h"
+#include "ui/replays_warning.h"
 #include "ui/settings_warning.h"
 #include "ui/windows/about_form.h"
 #include "ui/windows/keys_form.h"
+#include "ui/windows/links.h"
 #include "ui/windows/manual_form.h"
 #include "ui/windows/splash_form.h"
 #include "ui/windows/splash_start.h"
@@ -31,7 +38,11 @@ Program::Program(ProgramSetup setup)
       config_(setup_.config.value_or(skin::default_config_path())),
       settings_(make_store()),
       sound_(library_, *settings_),
-      handheld_(sound_, *settings_, clock_, random_) {
+      script_clock_(setup_.replay ? setup_.replay->header.clock_minutes.value_or(0) : 0),
+      script_settings_(setup_.replay ? setup_.replay->header : replay::Header{}),
+      random_(setup_.replay ? setup_.replay->header.seed.value_or(0) : platform::clock_seed()),
+      handheld_(sound_, handheld_settings(), handheld_clock(), random_) {
+    script_clock_.attach(handheld_.timers());
     if (!setup_.open_url) setup_.open_url = ui::desktop_url_opener();
     ui::MainWindowSetup window_setup;
     window_setup.config = config_;
@@ -66,17 +77,11 @@ void Program::create_gamepad() {
         const std::int32_t mode = handheld_.state().game_mode;
         return mode == mode_game_a || mode == mode_game_b;
     });
-    gamepad_ =
-        std::make_unique<ui::GamepadBridge>(std::make_unique<platform::SdlControllerSource>(),
-                                            window_.get(), [this](Control c, bool pressed) {
-                                                window_->act([this, c, pressed] {
-                                                    if (pressed) {
-                                                        handheld_.press(c);
-                                                    } else {
-                                                        handheld_.release(c);
-                                                    }
-                                                });
-                                            });
+    gamepad_ = std::make_unique<ui::GamepadBridge>(
+        std::make_unique<platform::SdlControllerSource>(), window_.get(),
+        [this](Control c, bool pressed) {
+            window_->perform(pressed ? replay::press_action(c) : replay::release_action(c));
+        });
     QObject::connect(gamepad_.get(), &ui::GamepadBridge::pad_used, screensaver_.get(),
                      &platform::ScreensaverInhibitor::pad_used);
     QObject::connect(gamepad_.get(), &ui::GamepadBridge::pads_gone, screensaver_.get(),
@@ -159,7 +164,10 @@ bool Program::start_action() {
         return result.go_on;
     };
     steps.tick_splash_menu_item = [this](bool ticked) { menu_->tick_splash_item(ticked); };
-    steps.show_game = [this] { window_->start_game(); };
+    steps.show_game = [this] {
+        window_->start_game();
+        begin_session();
+    };
     return ui::run_start_action(*splash_, *settings_, steps);
 }
 
@@ -184,6 +192,51 @@ void Program::close_step() {
     // The store has written every value as it changed; the program ends, and the store is let
     // go with it.
     QCoreApplication::exit(0);
+}
+
+SettingsStore& Program::handheld_settings() {
+    if (setup_.replay) return script_settings_;
+    return *settings_;
+}
+
+WallClock& Program::handheld_clock() {
+    if (setup_.replay) return script_clock_;
+    return recording_clock_;
+}
+
+void Program::begin_session() {
+    if (setup_.replay) {
+        window_->set_playing_back(true);
+        window_->engine().play(*setup_.replay, script_clock_, setup_.replay_speed);
+        return;
+    }
+    const QDateTime started = QDateTime::currentDateTime();
+    session_stamp_ = started.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")).toStdString();
+    replay::Header header = replay::start_header(random_.seed(), handheld_.state());
+    header.program = ui::release_version().toStdString();
+    header.recorded = started.toString(Qt::ISODate).toStdString();
+    recorder_ = std::make_unique<replay::Recorder>(handheld_, std::move(header));
+    recording_clock_.attach(*recorder_, handheld_.timers());
+    window_->engine().set_listener(recorder_.get());
+    replays_ = setup_.replay_folder
+                   ? std::make_unique<platform::ReplayFolder>(*setup_.replay_folder)
+                   : std::make_unique<platform::ReplayFolder>();
+    replays_->set_write_failure_handler(
+        [this] { ui::warn_replays_not_kept(window_.get(), replays_->location()); });
+    // The file is written after the game over's instant, never inside it.
+    recorder_->set_game_over([this](const replay::FinishedGame&) {
+        QTimer::singleShot(0, window_.get(), [this] { keep_recording(); });
+    });
+}
+
+// The session so far, under a name with its best game.
+void Program::keep_recording() {
+    const std::vector<replay::FinishedGame>& games = recorder_->games();
+    if (games.empty()) return;
+    const auto best = std::max_element(
+        games.begin(), games.end(), [](const auto& a, const auto& b) { return a.score < b.score; });
+    const replay::RecordingName name{session_stamp_, best->game, best->score};
+    replays_->keep(replay::recording_file_name(name), recorder_->text(handheld_.timers().now()));
 }
 
 void Program::show_error(const QString& text) {

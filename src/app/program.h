@@ -11,14 +11,19 @@
 #include <optional>
 
 #include "core/handheld.h"
-#include "platform/clock_random.h"
 #include "platform/desktop_bell.h"
 #include "platform/gamepad_sdl.h"
+#include "platform/replay_folder.h"
 #include "platform/screensaver_inhibitor.h"
 #include "platform/settings_store.h"
 #include "platform/sound_game.h"
 #include "platform/sound_sdl_mixer.h"
 #include "platform/system_clock.h"
+#include "replay/generator.h"
+#include "replay/recorder.h"
+#include "replay/script.h"
+#include "replay/script_clock.h"
+#include "replay/script_settings.h"
 #include "ui/context_menu.h"
 #include "ui/game_menu.h"
 #include "ui/gamepad_bridge.h"
@@ -45,6 +50,11 @@ struct ProgramSetup {
     std::function<void(const QString&)> show_error;
     // Opens documents and links; the desktop's default application when not given.
     ui::UrlOpener open_url;
+    // A recording to watch instead of a game to play, and how many times as fast.
+    std::optional<replay::Script> replay;
+    int replay_speed = 1;
+    // The folder of kept recordings; the user's when not given.
+    std::optional<QString> replay_folder;
 };
 
 class Program {
@@ -81,6 +91,11 @@ class Program {
     void raise_splash();
     void close_step();
     void show_error(const QString& text);
+    // The session begins as the game is shown: recorded, or the recording played back.
+    void begin_session();
+    void keep_recording();
+    SettingsStore& handheld_settings();
+    WallClock& handheld_clock();
 
     ProgramSetup setup_;
     std::filesystem::path config_;
@@ -88,9 +103,16 @@ class Program {
     platform::SdlMixerLibrary library_;
     platform::GameSound sound_;
     platform::SystemClock clock_;
-    platform::ClockSeededRandom random_;
+    replay::RecordingClock recording_clock_{clock_};
+    // What the handheld reads while a recording is played back: the recording's values.
+    replay::ScriptClock script_clock_;
+    replay::ScriptSettings script_settings_;
+    replay::Generator random_;
     platform::DesktopBell bell_;
     Handheld handheld_;
+    std::unique_ptr<replay::Recorder> recorder_;
+    std::unique_ptr<platform::ReplayFolder> replays_;
+    std::string session_stamp_;  // the session's start, in the names of its recordings
     std::unique_ptr<ui::TForm1> window_;
     std::unique_ptr<ui::ContextMenu> menu_;    // goes before the main window
     std::unique_ptr<ui::GameMenu> game_menu_;  // and this before the context menu

@@ -1,20 +1,11 @@
-// The program-wide random generator, seeded once from a high-resolution clock when created.
+// The seed of the program's random generator (replay/generator.h): all 64 bits of a
+// high-resolution clock reading, different in every run. A recording keeps it.
 #pragma once
 
-#include <random>
-
-#include "core/ports.h"
+#include <cstdint>
 
 namespace gorvo::platform {
 
-class ClockSeededRandom final : public RandomSource {
-  public:
-    ClockSeededRandom();
-    // Uniform in 0..n-1; 0 when n is not positive.
-    int draw(int n) override;
-
-  private:
-    std::mt19937 engine_;
-};
+std::uint64_t clock_seed();
 
 }  // namespace gorvo::platform

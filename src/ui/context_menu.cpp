@@ -103,7 +103,7 @@ void ContextMenu::tick_splash_item(bool ticked) {
 }
 
 void ContextMenu::pm_8_hiscoreClick() {
-    window_.act([this] { handheld_.reset_hiscores(); });
+    window_.perform(replay::Action::reset_hiscores);
     if (commands_.beep) {
         commands_.beep();
     } else {
@@ -117,7 +117,7 @@ void ContextMenu::pm_11_splashscreenClick(bool ticked) {
 
 void ContextMenu::pm_12_controllerClick(bool ticked) {
     // Shown at once when the case is open; before that, opening the case shows the choice.
-    window_.act([this, ticked] { handheld_.set_ctrlr_overlay(ticked); });
+    window_.perform(replay::Action::overlay, ticked ? 1 : 0);
 }
 
 }  // namespace gorvo::ui

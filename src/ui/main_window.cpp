@@ -176,6 +176,7 @@ void TForm1::start_game() {
     }
     raise();
     activateWindow();
+    engine_.start_session();
     act([this] {
         handheld_.state().game_mode = mode_closed;
         handheld_.Gam_Set_Mode();
@@ -217,6 +218,14 @@ void TForm1::act(const std::function<void()>& action) {
     action();
     repaint_changes();
     engine_.reschedule();
+}
+
+void TForm1::perform(replay::Action action, int value) {
+    if (playing_back_) return;
+    replay::ScriptEvent input;
+    input.action = action;
+    input.value = value;
+    act([this, &input] { engine_.perform(input); });
 }
 
 void TForm1::repaint_changes() {

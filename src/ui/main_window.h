@@ -64,8 +64,13 @@ class TForm1 : public QWidget {
     QString hint(ImageId id) const;
 
     // Brings the engine up to real time, runs `action`, then repaints what changed and arms
-    // the engine's timer again. Every input to the handheld goes through here.
+    // the engine's timer again. Every change to the handheld goes through here.
     void act(const std::function<void()>& action);
+    // One of the game's inputs (a control, the case, the menu's commands), through act() and
+    // the driver, so that a recording hears of it. Ignored while a recording is played back.
+    void perform(replay::Action action, int value = 0);
+    // While set, the player's inputs are ignored: the engine plays a recording.
+    void set_playing_back(bool on) { playing_back_ = on; }
 
     const QImage& frame() const { return painter_.frame(); }
     const skin::WindowLayout& layout() const { return layout_; }
@@ -149,6 +154,7 @@ class TForm1 : public QWidget {
     std::function<void()> first_paint_hook_;
     std::vector<std::function<void()>> after_first_paint_;
     bool painted_ = false;
+    bool playing_back_ = false;
 
     // The image that got the first button press; it keeps the moves and the release.
     ImageId pressed_ = kNoImage;

@@ -7,6 +7,7 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include "replay/actions.h"
 #include "ui/image_roles.h"
 #include "ui/main_window.h"
 #include "ui/probes.h"
@@ -32,12 +33,12 @@ Qt::CursorShape cursor_shape(ImageId id) {
 
 void TForm1::press(Control control, bool repeat) {
     probes::action(static_cast<int>(control) + 1, repeat ? "repeat" : "down");
-    act([this, control] { handheld_.press(control); });
+    perform(replay::press_action(control));
 }
 
 void TForm1::release(Control control) {
     probes::action(static_cast<int>(control) + 1, "up");
-    act([this, control] { handheld_.release(control); });
+    perform(replay::release_action(control));
 }
 
 // Every press is passed on, a held key's repeats too: the actions' own latches ignore them.
@@ -142,7 +143,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::click(ImageId id) {
     if (id == im_background_closed) {
-        act([this] { handheld_.im_background_closedClick(); });
+        perform(replay::Action::open);
     } else if (id == btn_game_menu_top) {
         emit game_menu_clicked();
     }

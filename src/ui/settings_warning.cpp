@@ -15,8 +15,11 @@ QString settings_not_kept_text(const QString& location) {
 }
 
 void warn_settings_not_kept(QWidget* parent, const QString& location) {
+    show_warning_later(parent, settings_not_kept_text(location));
+}
+
+void show_warning_later(QWidget* parent, const QString& text) {
     QPointer<QWidget> owner(parent);
-    const QString text = settings_not_kept_text(location);
     QTimer::singleShot(0, [owner, text] {
         auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Gorvo250"), text,
                                     QMessageBox::Ok, owner.data());

@@ -2,11 +2,12 @@
 // action the program knows is named there, and its modes are the ones --help gives.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <sstream>
 
+#include "replay/script.h"
 #include "run_program.h"
-#include "sim/script.h"
 #include "sim/usage.h"
 
 namespace gorvo::sim::test {
@@ -38,17 +39,25 @@ Rows table_under(const std::string& heading) {
 
 TEST(DocumentedActions, EveryActionOnThePageRunsAndEveryActionIsOnIt) {
     std::set<std::string> documented;
-    for (const auto& [name, meaning] : table_under("## Actions")) {
+    // An action's arguments stand beside its name; each is run with a value of its kind.
+    const std::map<std::string, std::string> examples = {
+        {"0|1", "0"}, {"HH:MM", "13:46"}, {"A|B SCORE", "B 7"}};
+    for (auto [cell, meaning] : table_under("## Actions")) {
+        std::erase(cell, '\\');  // Markdown's escape of a '|' inside a table cell
+        const std::string name = cell.substr(0, cell.find(' '));
+        const std::string arguments =
+            name == cell ? "" : " " + examples.at(cell.substr(name.size() + 1));
         documented.insert(name);
-        SCOPED_TRACE(name);
-        const ProgramRun run = run_sim({"--seed", "1", "-"}, "0 open\n100 " + name + "\n200 end\n");
+        SCOPED_TRACE(cell);
+        const ProgramRun run =
+            run_sim({"--seed", "1", "-"}, "0 open\n100 " + name + arguments + "\n200 end\n");
         EXPECT_EQ(run.exit_status, 0) << run.err;
         const std::string end_at = name == "end" ? "100 end " : "200 end ";
         EXPECT_NE(run.out.find("\n" + end_at), std::string::npos) << run.out;
     }
     std::set<std::string> known;
-    for (int i = 0; i < kActionCount; ++i)
-        known.insert(std::string(action_name(static_cast<Action>(i))));
+    for (int i = 0; i < replay::kActionCount; ++i)
+        known.insert(std::string(replay::action_name(static_cast<replay::Action>(i))));
     EXPECT_EQ(documented, known);
 }
 

@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "replay/generator.h"
 #include "sim/draws.h"
 
 namespace gorvo::sim {
@@ -44,8 +45,8 @@ TEST(DecimalMod, MatchesSmallNumbers) {
     }
 }
 
-TEST(SeededDraws, SameSeedSameDrawsAndEveryValueInRange) {
-    SeededDraws a(42), b(42), c(43);
+TEST(Generator, SameSeedSameDrawsAndEveryValueInRange) {
+    replay::Generator a(42), b(42), c(43);
     std::vector<int> from_a, from_c;
     std::set<int> seen;
     for (int i = 0; i < 2000; ++i) {

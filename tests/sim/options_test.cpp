@@ -77,7 +77,7 @@ TEST(SimOptions, UsageErrors) {
     }
     EXPECT_EQ(parse({"--fast", "s"}).error,
               "unknown option --fast; the options are --draws, --seed, --clock, --hiscore-a, "
-              "--hiscore-b, --overlay, --help");
+              "--hiscore-b, --overlay, --verify, --help");
 }
 
 TEST(SimOptions, HelpNeedsNoScript) {

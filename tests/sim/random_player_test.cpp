@@ -4,21 +4,21 @@
 
 #include <map>
 
-#include "sim/actions.h"
+#include "replay/actions.h"
 #include "sim/random_player.h"
 
 namespace gorvo::sim {
 namespace {
 
 struct Played {
-    std::vector<ScriptEvent> events;
+    std::vector<replay::ScriptEvent> events;
     std::string problem;
 };
 
 // At least `count` events, then on until nothing is held (one plan holds at most four events).
 Played play(RandomPlayer& p, int count) {
     Played out;
-    std::map<Action, bool> held;  // by press action
+    std::map<replay::Action, bool> held;  // by press action
     auto anything_held = [&] {
         for (const auto& [press, is_held] : held) {
             if (is_held) return true;
@@ -27,16 +27,16 @@ Played play(RandomPlayer& p, int count) {
     };
     Millis now = 0;
     for (int i = 0; out.problem.empty() && (i < count || (anything_held() && i < count + 4)); ++i) {
-        const ScriptEvent e = p.next(now);
+        const replay::ScriptEvent e = p.next(now);
         out.events.push_back(e);
         if (e.time < now) out.problem = "time goes back at event " + std::to_string(i);
         now = e.time;
         const int a = static_cast<int>(e.action);
-        const auto press = static_cast<Action>(a - a % 2);
+        const auto press = static_cast<replay::Action>(a - a % 2);
         if (a % 2 == 0) {
             held[press] = true;  // pressed again while held: an auto-repeat press
         } else if (!held[press]) {
-            out.problem = "released without a press: " + std::string(action_name(e.action));
+            out.problem = "released without a press: " + std::string(replay::action_name(e.action));
         } else {
             held[press] = false;
         }
@@ -60,11 +60,11 @@ TEST(RandomPlayer, ChoosingAGameComesFirstAndKeepsPressesPaired) {
     play(p, 7);  // something is planned and maybe held
     p.start_game(100'000, true);
     EXPECT_TRUE(p.pending_press(Control::GameB));
-    const ScriptEvent down = p.next(100'000);
-    EXPECT_EQ(down.action, Action::game_b_down);
+    const replay::ScriptEvent down = p.next(100'000);
+    EXPECT_EQ(down.action, replay::Action::game_b_down);
     EXPECT_GE(down.time, 100'000);
-    const ScriptEvent up = p.next(down.time);
-    EXPECT_EQ(up.action, Action::game_b_up);
+    const replay::ScriptEvent up = p.next(down.time);
+    EXPECT_EQ(up.action, replay::Action::game_b_up);
     EXPECT_GT(up.time, down.time);
     EXPECT_FALSE(p.pending_press(Control::GameB));
 }

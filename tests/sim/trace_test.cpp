@@ -3,6 +3,7 @@
 
 #include <sstream>
 
+#include "replay/script_clock.h"
 #include "sim/sim_ports.h"
 #include "sim/trace.h"
 
@@ -122,7 +123,7 @@ TEST(SimPorts, SoundsAndSettingsWritesGoIntoTheTrace) {
 
 TEST(SimPorts, ClockRunsWithVirtualTimeAndWrapsAtMidnight) {
     Scheduler timers;
-    VirtualClock clock(23 * 60 + 58);
+    replay::ScriptClock clock(23 * 60 + 58);
     EXPECT_EQ(clock.now().hour, 23);
     clock.attach(timers);
     auto at = [&](Millis t) {

@@ -109,7 +109,7 @@ std::optional<Move> next_move(int col, int row, int key_pos) {
 Climber::Climber(std::uint64_t seed, const Handheld& hh)
     : sim::RandomPlayer(seed, climber_style()), hh_(hh) {}
 
-sim::ScriptEvent Climber::next(Millis now) {
+replay::ScriptEvent Climber::next(Millis now) {
     if (idle()) decide(now);
     return RandomPlayer::next(now);
 }

@@ -27,7 +27,7 @@ std::optional<Move> next_move(int col, int row, int key_pos);
 class Climber : public sim::RandomPlayer {
   public:
     Climber(std::uint64_t seed, const Handheld& hh);
-    sim::ScriptEvent next(Millis now) override;
+    replay::ScriptEvent next(Millis now) override;
 
   private:
     void decide(Millis now);

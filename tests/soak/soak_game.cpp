@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "climber.h"
+#include "replay/actions.h"
+#include "replay/script_clock.h"
 #include "rule_watch.h"
-#include "sim/actions.h"
 #include "sim/random_player.h"
 #include "sim/sim_ports.h"
 #include "support/fakes.h"
@@ -112,14 +113,14 @@ class SoakSession {
     }
 
     SoakResult play() {
-        apply(sim::ScriptEvent{0, sim::Action::open, 0});
+        apply(replay::ScriptEvent{0, replay::Action::open, 0});
         while (failure_.empty() && games_done_ < games_wanted_) {
             if (hh_.timers().now() - game_started_at_ > kLongestGame) {
                 failure_ = "a game has not ended after four hours";
                 break;
             }
             choose_game_if_idle();
-            const sim::ScriptEvent e = player_->next(hh_.timers().now());
+            const replay::ScriptEvent e = player_->next(hh_.timers().now());
             run_timers_before(e.time);
             apply(e);
             run_timers_at(e.time);
@@ -181,10 +182,10 @@ class SoakSession {
         }
     }
 
-    void apply(const sim::ScriptEvent& e) {
+    void apply(const replay::ScriptEvent& e) {
         if (!failure_.empty()) return;
-        script_ += std::to_string(e.time) + " " + std::string(sim::action_name(e.action)) + "\n";
-        sim::apply_action(hh_, e.action);
+        script_ += std::to_string(e.time) + " " + std::string(replay::action_name(e.action)) + "\n";
+        replay::apply_action(hh_, e);
         check(std::nullopt);
     }
 
@@ -240,7 +241,7 @@ class SoakSession {
 
     SilentSound sound_;
     test::MemorySettings settings_;
-    sim::VirtualClock clock_{0};
+    replay::ScriptClock clock_{0};
     RememberedDraws draws_;
     Handheld hh_{sound_, settings_, clock_, draws_};
     std::unique_ptr<sim::RandomPlayer> player_;

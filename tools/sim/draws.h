@@ -1,9 +1,8 @@
-// Where the simulator's random draws come from: a list given on the command line, or the
-// program's own generator from a seed.
+// Random draws given on the command line as a list (the seeded ones come from the program's
+// own generator, replay/generator.h).
 #pragma once
 
 #include <cstdint>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -39,16 +38,6 @@ class ListedDraws : public RandomSource {
   private:
     std::vector<std::string> values_;
     std::size_t next_ = 0;
-};
-
-// The program's own generator: the same seed gives the same draws on every platform.
-class SeededDraws : public RandomSource {
-  public:
-    explicit SeededDraws(std::uint64_t seed) : engine_(seed) {}
-    int draw(int n) override;
-
-  private:
-    std::mt19937_64 engine_;
 };
 
 // A decimal number of any length modulo n (n >= 1).

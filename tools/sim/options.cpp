@@ -6,34 +6,14 @@
 #include <set>
 #include <string_view>
 
+#include "replay/values.h"
+
 namespace gorvo::sim {
 
 namespace {
 
-// ASCII digits only, no sign, within max.
-std::optional<std::uint64_t> parse_unsigned(const std::string& text, std::uint64_t max) {
-    if (text.empty()) return std::nullopt;
-    std::uint64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        const auto digit = static_cast<std::uint64_t>(c - '0');
-        if (value > (max - digit) / 10) return std::nullopt;
-        value = value * 10 + digit;
-    }
-    return value;
-}
-
-// "HH:MM" (the hour may have one digit), 00:00 to 23:59.
-std::optional<int> parse_clock(const std::string& text) {
-    const std::size_t colon = text.find(':');
-    if (colon == std::string::npos || colon == 0 || colon > 2) return std::nullopt;
-    const std::string minute_text = text.substr(colon + 1);
-    if (minute_text.size() != 2) return std::nullopt;
-    const auto hour = parse_unsigned(text.substr(0, colon), 23);
-    const auto minute = parse_unsigned(minute_text, 59);
-    if (!hour || !minute) return std::nullopt;
-    return static_cast<int>(*hour * 60 + *minute);
-}
+using replay::parse_clock;
+using replay::parse_unsigned;
 
 std::string apply(Options& o, const std::string& name, const std::string& value) {
     constexpr auto kIntMax = static_cast<std::uint64_t>(std::numeric_limits<int>::max());
@@ -78,19 +58,23 @@ std::string unknown_option(const std::string& name) {
         text += option;
         text += ',';
     }
-    return text + " --help";
+    return text + " --verify, --help";
 }
 
 }  // namespace
 
 OptionsParse parse_options(const std::vector<std::string>& args) {
     OptionsParse r;
-    std::set<std::string> seen;
     bool have_script = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             r.options.help = true;
+            continue;
+        }
+        if (arg == "--verify") {
+            if (r.options.verify) return {r.options, "--verify given more than once"};
+            r.options.verify = true;
             continue;
         }
         if (arg == "-" || arg.empty() || arg[0] != '-') {
@@ -110,7 +94,8 @@ OptionsParse parse_options(const std::vector<std::string>& args) {
         } else {
             return {r.options, name + " needs a value"};
         }
-        if (!seen.insert(name).second) return {r.options, name + " given more than once"};
+        if (!r.options.given.insert(name).second)
+            return {r.options, name + " given more than once"};
         if (std::string e = apply(r.options, name, value); !e.empty()) return {r.options, e};
     }
     if (r.options.help) return r;

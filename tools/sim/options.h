@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct Options {
     int hiscore_b = 0;                      // --hiscore-b N, as stored in HiScore2
     bool overlay = true;                    // --overlay 0|1, as stored in CtrlrOverlay
     bool help = false;                      // --help: print the usage and stop
+    bool verify = false;                    // --verify: check the games the script notes
+    std::set<std::string> given;            // the options given, by name ("--clock")
 };
 
 struct OptionsParse {
@@ -26,7 +29,8 @@ struct OptionsParse {
 };
 
 // Parses the arguments after the program name. Options take their value as the next argument
-// or after '='; each may be given once; exactly one SCRIPT is required.
+// or after '='; each may be given once; exactly one SCRIPT is required. An option given here
+// counts over the script's header line of the same name.
 OptionsParse parse_options(const std::vector<std::string>& args);
 
 }  // namespace gorvo::sim

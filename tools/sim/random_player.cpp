@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "sim/actions.h"
+#include "replay/actions.h"
 
 namespace gorvo::sim {
 
@@ -50,12 +50,12 @@ Control RandomPlayer::pick_control() {
     return Control::Jump;
 }
 
-void RandomPlayer::add(Millis t, Action a) {
-    const ScriptEvent e{t, a, 0};
+void RandomPlayer::add(Millis t, replay::Action a) {
+    const replay::ScriptEvent e{t, a, 0};
     // After every event planned for the same time, so that a press precedes its release.
     auto at = std::upper_bound(
         plan_.begin(), plan_.end(), e,
-        [](const ScriptEvent& x, const ScriptEvent& y) { return x.time < y.time; });
+        [](const replay::ScriptEvent& x, const replay::ScriptEvent& y) { return x.time < y.time; });
     plan_.insert(at, e);
 }
 
@@ -63,27 +63,27 @@ void RandomPlayer::plan(Millis now) {
     const Control c = pick_control();
     const Millis press = now + uniform(style_.min_gap, style_.max_gap);
     const Millis hold = uniform(style_.min_hold, style_.max_hold);
-    add(press, press_action(c));
-    add(press + hold, release_action(c));
+    add(press, replay::press_action(c));
+    add(press + hold, replay::release_action(c));
     if (uniform(0, 99) < style_.overlap_percent) {
         // A second control pressed while the first is held; the same control again is a
         // keyboard's auto-repeat press, released with the first.
         const Control second = pick_control();
         const Millis at = press + uniform(0, hold - 1);
-        add(at, press_action(second));
+        add(at, replay::press_action(second));
         if (second != c)
-            add(at + uniform(style_.min_hold, style_.max_hold), release_action(second));
+            add(at + uniform(style_.min_hold, style_.max_hold), replay::release_action(second));
     }
 }
 
 void RandomPlayer::press_for(Millis at, Control c, Millis hold) {
-    add(at, press_action(c));
-    add(at + hold, release_action(c));
+    add(at, replay::press_action(c));
+    add(at + hold, replay::release_action(c));
 }
 
-ScriptEvent RandomPlayer::next(Millis now) {
+replay::ScriptEvent RandomPlayer::next(Millis now) {
     if (plan_.empty()) plan(now);
-    const ScriptEvent e = plan_.front();
+    const replay::ScriptEvent e = plan_.front();
     plan_.erase(plan_.begin());
     return e;
 }
@@ -91,18 +91,18 @@ ScriptEvent RandomPlayer::next(Millis now) {
 void RandomPlayer::start_game(Millis now, bool game_b) {
     const Control c = game_b ? Control::GameB : Control::GameA;
     const Millis press = now + uniform(1, 300);
-    const ScriptEvent down{press, press_action(c), 0};
-    const ScriptEvent up{press + uniform(10, 600), release_action(c), 0};
+    const replay::ScriptEvent down{press, replay::press_action(c), 0};
+    const replay::ScriptEvent up{press + uniform(10, 600), replay::release_action(c), 0};
     // Ahead of what is planned: nothing planned may come before the release.
-    for (ScriptEvent& e : plan_)
+    for (replay::ScriptEvent& e : plan_)
         e.time = std::max(e.time, up.time);
     plan_.insert(plan_.begin(), {down, up});
 }
 
 bool RandomPlayer::pending_press(Control c) const {
-    const Action a = press_action(c);
+    const replay::Action a = replay::press_action(c);
     return std::any_of(plan_.begin(), plan_.end(),
-                       [a](const ScriptEvent& e) { return e.action == a; });
+                       [a](const replay::ScriptEvent& e) { return e.action == a; });
 }
 
 }  // namespace gorvo::sim

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/handheld.h"
-#include "sim/script.h"
+#include "replay/script.h"
 
 namespace gorvo::sim {
 
@@ -35,7 +35,7 @@ class RandomPlayer {
 
     // The next input at or after `now`. Every press is followed by its release; a control may
     // be pressed again before it (auto-repeat). A player with other ideas plans them first.
-    virtual ScriptEvent next(Millis now);
+    virtual replay::ScriptEvent next(Millis now);
     // Presses and releases Game A or Game B soon after `now`, before anything else planned.
     void start_game(Millis now, bool game_b);
     // Whether a press of this control is planned and not yet handed out.
@@ -51,12 +51,12 @@ class RandomPlayer {
 
   private:
     void plan(Millis now);
-    void add(Millis t, Action a);
+    void add(Millis t, replay::Action a);
     Control pick_control();
 
     std::mt19937_64 rng_;
     PlayStyle style_;
-    std::vector<ScriptEvent> plan_;  // in time order
+    std::vector<replay::ScriptEvent> plan_;  // in time order
 };
 
 }  // namespace gorvo::sim

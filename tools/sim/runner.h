@@ -1,11 +1,15 @@
-// Runs a checked script against the handheld on virtual time and prints the trace.
+// Runs a checked script against the handheld on virtual time: its trace, or the check of the
+// games it notes.
 #pragma once
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "core/handheld.h"
-#include "sim/script.h"
+#include "replay/player.h"
+#include "replay/script.h"
+#include "replay/script_clock.h"
 #include "sim/sim_ports.h"
 #include "sim/trace.h"
 
@@ -19,21 +23,22 @@ struct StartValues {
     bool overlay = true;    // CtrlrOverlay
 };
 
-// The program after the splash window's start action, with ports that feed the trace.
+// The program after the splash window's start action, with ports that feed the trace, playing
+// the given events.
 class Simulation {
   public:
-    Simulation(const StartValues& start, RandomSource& random);
+    Simulation(const StartValues& start, RandomSource& random,
+               std::vector<replay::ScriptEvent> events);
     Simulation(const Simulation&) = delete;
     Simulation& operator=(const Simulation&) = delete;
 
     Handheld& handheld() { return hh_; }
 
-    // Runs and prints every instant with a timer due before t, then moves the clock to t.
-    void run_before(Millis t, std::ostream& out);
-    // One script action at the current time.
-    void apply(Action a);
-    // Runs the timers due at the current time and prints the lines of this instant.
-    void finish_instant(std::ostream& out);
+    // Runs every event and timer up to t; `done` follows every instant.
+    void run_to(Millis t, const replay::Player::InstantDone& done) { player_.run_to(t, done); }
+    // Prints the lines of the instant t, or forgets them.
+    void print_instant(Millis t, std::ostream& out) { trace_.flush(t, hh_.images(), out); }
+    void forget_instant() { trace_.discard(); }
     // "T end mode=M score=S lives=L hiscore_a=A hiscore_b=B".
     std::string end_line() const;
 
@@ -41,8 +46,9 @@ class Simulation {
     TraceRecorder trace_;
     TraceSound sound_{trace_};
     TraceSettings settings_{trace_};
-    VirtualClock clock_;
+    replay::ScriptClock clock_;
     Handheld hh_;
+    replay::Player player_;
 };
 
 struct RunResult {
@@ -50,9 +56,12 @@ struct RunResult {
     std::string message;  // why the run stopped early
 };
 
+// The draws ran out at the engine's time: exit status 3 and its message.
+RunResult draws_ran_out(const Handheld& hh);
+
 // Runs the whole script and prints its trace and the end line. When the draws run out, the
 // instant in progress and the end line are not printed.
-RunResult run_script(const Script& script, const StartValues& start, RandomSource& random,
+RunResult run_script(const replay::Script& script, const StartValues& start, RandomSource& random,
                      std::ostream& out);
 
 }  // namespace gorvo::sim

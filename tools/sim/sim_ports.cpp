@@ -28,12 +28,4 @@ void TraceSettings::write_bool(std::string_view name, bool value) {
     write_int(name, value ? 1 : 0);
 }
 
-LocalTime VirtualClock::now() {
-    constexpr Millis kMinute = 60'000;
-    constexpr Millis kDay = 24 * 60;
-    const Millis elapsed = timers_ == nullptr ? 0 : timers_->now() / kMinute;
-    const auto minutes = static_cast<int>((start_minutes_ + elapsed) % kDay);
-    return LocalTime{minutes / 60, minutes % 60};
-}
-
 }  // namespace gorvo::sim

@@ -1,5 +1,5 @@
 // The handheld's ports in the simulator: sounds and settings writes go into the trace, the
-// settings come from the command line, and the wall clock runs with virtual time.
+// settings come from the command line (the wall clock is replay/script_clock.h).
 #pragma once
 
 #include <map>
@@ -36,19 +36,6 @@ class TraceSettings : public SettingsStore {
   private:
     TraceRecorder& trace_;
     std::map<std::string, int, std::less<>> values_;
-};
-
-// The local time at virtual time 0 plus the virtual time passed, wrapping at midnight.
-class VirtualClock : public WallClock {
-  public:
-    explicit VirtualClock(int start_minutes) : start_minutes_(start_minutes) {}
-    // The scheduler whose time counts; until attached the clock stands at its start.
-    void attach(const Scheduler& timers) { timers_ = &timers; }
-    LocalTime now() override;
-
-  private:
-    int start_minutes_;
-    const Scheduler* timers_ = nullptr;
 };
 
 }  // namespace gorvo::sim

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/handheld.h"
-#include "sim/script.h"
+#include "replay/script.h"
 
 namespace gorvo::sim {
 
@@ -32,11 +32,16 @@ constexpr std::string_view kHead =
     "  --hiscore-a N  the stored Game A high score (default 0)\n"
     "  --hiscore-b N  the stored Game B high score (default 0)\n"
     "  --overlay 0|1  the stored controller-overlay setting (default 1)\n"
+    "  --verify       print each game that ends (mode, final score, duration) instead of a\n"
+    "                 trace, and check it against the script's game_over notes\n"
     "  -h, --help     print this text and stop\n"
     "\n"
     "Script:\n"
-    "  One line \"TIME ACTION\" for each event, TIME in whole milliseconds since the start,\n"
-    "  never smaller than the line before; blank lines and lines beginning with # are skipped.\n"
+    "  Header lines \"NAME VALUE\" come first (format, program, recorded, seed, clock,\n"
+    "  hiscore-a, hiscore-b, overlay: a recording's start; an option given counts over its\n"
+    "  line), then one line \"TIME ACTION [ARGUMENTS]\" for each event, TIME in whole\n"
+    "  milliseconds since the start, never smaller than the line before; blank lines and\n"
+    "  lines beginning with # are skipped.\n"
     "  The game starts with the case closed; a script without end stops at its last line.\n"
     "\n"
     "Actions:\n";
@@ -59,8 +64,10 @@ constexpr std::string_view kTail =
     "     column and the choices; nothing is run)\n"
     "  3  the --draws ran out (the message names the virtual time; the trace stops before\n"
     "     that instant)\n"
+    "  4  --verify: the replay and the script's game_over notes disagree (the message names\n"
+    "     the first place)\n"
     "\n"
-    "The script and trace formats in full: gorvo250-sim.md in the program folder.\n";
+    "The script, recording and trace formats in full: gorvo250-sim.md in the program folder.\n";
 
 // "  NAME   TEXT" with TEXT from `column` on.
 std::string listed(std::string_view name, std::string_view text, std::size_t column) {
@@ -80,9 +87,12 @@ std::string_view mode_name(int mode) {
 
 std::string usage_text() {
     std::string text(kHead);
-    for (int i = 0; i < kActionCount; ++i) {
-        const auto action = static_cast<Action>(i);
-        text += listed(action_name(action), action_meaning(action), 18);
+    for (int i = 0; i < replay::kActionCount; ++i) {
+        const auto action = static_cast<replay::Action>(i);
+        std::string name(replay::action_name(action));
+        if (!replay::action_arguments(action).empty())
+            name += " " + std::string(replay::action_arguments(action));
+        text += listed(name, replay::action_meaning(action), 25);
     }
     text += kTrace;
     for (int mode = 0; mode < static_cast<int>(kModeNames.size()); ++mode)

@@ -2,9 +2,9 @@
 // what a run is made of.
 #include <gtest/gtest.h>
 
-#include "sim/script.h"
+#include "replay/script.h"
 
-namespace gorvo::sim {
+namespace gorvo::replay {
 namespace {
 
 std::vector<std::pair<Millis, Action>> timeline(const Script& s) {
@@ -159,4 +159,71 @@ TEST(ScriptReader, ErrorTextNamesTheLineTheColumnAndTheChoices) {
 }
 
 }  // namespace
-}  // namespace gorvo::sim
+}  // namespace gorvo::replay
+
+namespace gorvo::replay {
+namespace {
+
+TEST(ScriptHeader, EveryValueAndEveryArgumentReadsBackAsWritten) {
+    const std::string text =
+        "format 1\n"
+        "program 1.0.0\n"
+        "recorded 2026-12-08T17:57:12\n"
+        "seed 18446744073709551615\n"
+        "clock 07:05\n"
+        "hiscore-a 2147483647\n"
+        "hiscore-b 0\n"
+        "overlay 0\n"
+        "0 open\n"
+        "10 clock 23:59\n"
+        "10 overlay 1\n"
+        "20 game_over B 1234\n"
+        "30 game_a_down\n"
+        "40 end\n";
+    const ScriptParse p = parse_script(text);
+    ASSERT_TRUE(p.ok()) << describe(*p.error);
+    const Header& h = p.script.header;
+    EXPECT_EQ(h.seed, 18446744073709551615ULL);
+    EXPECT_EQ(h.clock_minutes, 7 * 60 + 5);
+    EXPECT_EQ(h.hiscore_a, 2147483647);
+    EXPECT_EQ(h.overlay, false);
+    EXPECT_EQ(p.script.events[1].value, 23 * 60 + 59);
+    EXPECT_EQ(p.script.events[3].game, 'B');
+    EXPECT_EQ(p.script.events[3].value, 1234);
+    EXPECT_EQ(write_script(p.script), text);
+}
+
+TEST(ScriptHeader, RefusesWhatARecordingCannotHold) {
+    struct Case {
+        const char* text;
+        const char* start;  // of the error text
+    };
+    const Case cases[] = {
+        {"format 2\n",
+         "line 1, column 8: this is format 2; this program reads format 1 and needs "
+         "a newer version"},
+        {"seed 1\nformat 1\n", "line 2, column 1: the format line comes before"},
+        {"0 open\nseed 5\n", "line 2, column 1: the header line 'seed' comes after the first"},
+        {"seed 1\nseed 1\n", "line 2, column 1: 'seed' is given twice"},
+        {"seed 18446744073709551616\n", "line 1, column 6: seed cannot be"},
+        {"seed\n", "line 1, column 1: expected \"seed VALUE\", found 1 fields"},
+        {"overlay 2\n", "line 1, column 9: overlay cannot be '2' (0 or 1)"},
+        {"clock 24:00\n", "line 1, column 7: clock cannot be '24:00'"},
+        {"0 clock\n", "line 1, column 8: clock takes HH:MM after it"},
+        {"0 clock 7:5\n", "line 1, column 9: clock takes HH:MM, not '7:5'"},
+        {"0 overlay yes\n", "line 1, column 11: overlay takes 0|1, not 'yes'"},
+        {"0 game_over C 5\n", "line 1, column 13: game_over takes A|B SCORE, not 'C'"},
+        {"0 game_over A -5\n", "line 1, column 13: game_over takes A|B SCORE, not score '-5'"},
+        {"0 game_over A 2147483648\n", "line 1, column 13: game_over takes A|B SCORE, not score"},
+        {"0 open 1\n", "line 1, column 8: expected \"TIME ACTION\", found 3 fields"},
+    };
+    for (const Case& c : cases) {
+        const ScriptParse p = parse_script(c.text);
+        ASSERT_FALSE(p.ok()) << c.text;
+        const std::string text = describe(*p.error);
+        EXPECT_EQ(text.rfind(c.start, 0), 0u) << text;
+    }
+}
+
+}  // namespace
+}  // namespace gorvo::replay

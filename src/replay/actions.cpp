@@ -1,13 +1,14 @@
-#include "sim/actions.h"
+#include "replay/actions.h"
 
-namespace gorvo::sim {
+namespace gorvo::replay {
 
 static_assert(press_action(Control::GameA) == Action::game_a_down);
 static_assert(release_action(Control::GameB) == Action::game_b_up);
 static_assert(press_action(Control::Jump) == Action::jump_down);
 static_assert(release_action(Control::Jump) == Action::jump_up);
 
-void apply_action(Handheld& hh, Action a) {
+void apply_action(Handheld& hh, const ScriptEvent& e) {
+    const Action a = e.action;
     const int index = static_cast<int>(a);
     if (index < 2 * kControlCount) {
         const auto control = static_cast<Control>(index / 2);
@@ -26,9 +27,12 @@ void apply_action(Handheld& hh, Action a) {
         case Action::reset_hiscores:
             hh.reset_hiscores();
             return;
+        case Action::overlay:
+            hh.set_ctrlr_overlay(e.value != 0);
+            return;
         default:
-            return;  // `end` is the runner's
+            return;  // the clock, the notes and `end` are the runner's
     }
 }
 
-}  // namespace gorvo::sim
+}  // namespace gorvo::replay
