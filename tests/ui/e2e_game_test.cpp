@@ -3,7 +3,6 @@
 // screen shows, never for a fixed time.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "core/images.h"
+#include "real_program.h"
 #include "support/qt/game_screen.h"
 #include "support/qt/x_desktop.h"
 #include "support/x_server.h"
@@ -21,32 +21,14 @@ namespace {
 
 using std::chrono::seconds;
 
-QCoreApplication& app() {
-    static int argc = 1;
-    static char name[] = "ui_e2e_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication instance(argc, argv);
-    return instance;
-}
-
-QString program_dir() {
-    return QString::fromUtf8(qgetenv("GORVO_PROGRAM_DIR"));
-}
-
 class RealProgram : public ::testing::Test {
   protected:
     void SetUp() override {
-        app();
+        real_program_app();
         ASSERT_FALSE(program_dir().isEmpty()) << "GORVO_PROGRAM_DIR is not set";
         // Windowed, with a store of its own; straight into the game with no sound and no splash.
-        QDir(config_home.path()).mkpath("Quillmark");
-        QFile conf(config_home.filePath("Quillmark/Gorvo250.conf"));
-        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-        conf.write("[General]\nFullscreenMode=0\nSoundMode=2\nSplashScreen=0\n");
-        conf.close();
-
-        QProcessEnvironment env = desktop.environment();
-        env.insert("XDG_CONFIG_HOME", config_home.path());
+        const QProcessEnvironment env = real_program_environment(desktop, home.path());
+        ASSERT_FALSE(env.isEmpty()) << "no store in " << home.path().toStdString();
         game.setProcessEnvironment(env);
         game.setWorkingDirectory(program_dir());
         game.start(QDir(program_dir()).filePath("gorvo250"), {});
@@ -67,7 +49,7 @@ class RealProgram : public ::testing::Test {
 
     XServer server;  // 1280x1024x24
     XDesktop desktop{server.display()};
-    QTemporaryDir config_home;
+    QTemporaryDir home;
     QProcess game;
 };
 
