@@ -198,6 +198,7 @@ TEST(KeySequence, PickupAfterALockFreezesTheGameForFivePoints) {
     EXPECT_TRUE(g.on(T::Timer_Key_Blink));
     EXPECT_TRUE(g.on(T::Timer_Spark_Blink));
     EXPECT_TRUE(g.on(T::Timer_Tobo_Jump));
+    g.expect_blinking_resumes();
     g.at(j + 1371 + 2 * 549 - 1);
     EXPECT_TRUE(g.tobo_at(1, 7));
     g.at(j + 1371 + 2 * 549);
@@ -310,7 +311,7 @@ TEST(Lock, KeyAndChainBlinkThenTheLockStaysOpenAndTheKeyReturnsToTheBottom) {
     EXPECT_TRUE(g.on(T::Timer_Spark_Blink));
     EXPECT_FALSE(g.on(T::Timer_Bonus_Lock));
     EXPECT_FALSE(g.on(T::Timer_Bonus_Complete));
-    g.at(l + 2585 + 500);
+    g.expect_blinking_resumes();
     EXPECT_TRUE(g.lit(im_key_00_a));
     EXPECT_FALSE(g.lit(im_key_05));
     EXPECT_FALSE(g.lit(im_chain_05));
@@ -454,6 +455,7 @@ TEST(BonusChance, BelowFullLivesGivesALifeBack) {
     EXPECT_TRUE(g.lives_shown(true, true));
     g.at(p + 1621);
     EXPECT_TRUE(g.lives_shown(true, true));
+    g.expect_blinking_resumes();
     EXPECT_EQ(g.s().score_step, 1);
     EXPECT_FALSE(g.on(T::Timer_Score_Blink));
     EXPECT_TRUE(g.s().play_enabled);
@@ -554,6 +556,7 @@ TEST_P(GorvoRelease, ToboWalksToTheRightEndThenTwentyPointsAndANewStage) {
                              keys(21) + Strings{"Chain"});
     EXPECT_EQ(g.interval(T::Timer_Game), 600 - 1 - 35 / 3);
     EXPECT_TRUE(g.enemy(3, 4));  // the enemies keep their cells into the next stage
+    g.expect_blinking_resumes();
     EXPECT_EQ(g.run_to(T::Timer_Game), e + 5230 + 600 - 1 - 35 / 3);
 }
 
