@@ -12,6 +12,10 @@
 
 namespace gorvo {
 
+namespace test {
+struct Rig;
+}
+
 enum GameMode : std::int32_t {
     mode_closed = 0,
     mode_acl_held = 1,
@@ -73,7 +77,7 @@ class Handheld {
     const Images& images() const { return images_; }
     Scheduler& timers() { return timers_; }
     const Scheduler& timers() const { return timers_; }
-    GameState& state() { return s_; }
+    // The game state is the engine's own: outside it, only its operations change it.
     const GameState& state() const { return s_; }
 
     // The engine side of the main window's creation: reads CtrlrOverlay, HiScore1 and
@@ -107,6 +111,8 @@ class Handheld {
     void press(Control c);
     void release(Control c);
 
+    // The splash window's start action: the closed case, in the mode of that name.
+    void enter_closed_case();
     // Opening the closed case (a click on it, or ACL while closed).
     void im_background_closedClick();
     // Shows the overlay buttons or the cross-pad area, by ctrlr_overlay and the open case.
@@ -140,6 +146,9 @@ class Handheld {
     void Gam_Tobo_Jumps_In();
 
   private:
+    // Scenario tests put the game into positions that would take long to play to.
+    friend struct test::Rig;
+
     // Timer helpers: "set interval ms and enable".
     void start_timer(TimerId id, int ms);
     void Snd_Play(Sound s) { sound_.play(s); }

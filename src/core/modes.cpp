@@ -1,6 +1,7 @@
 // Modes of the unit: the mode buttons, Gam_Set_Mode, the case opening, the overlay switch and
 // the high-score reset.
 #include "core/handheld.h"
+#include "core/stored_settings.h"
 
 namespace gorvo {
 
@@ -15,6 +16,11 @@ bool idle(std::int32_t mode) {
 void Handheld::Gam_Stop_All_Timers() {
     for (int i = 0; i < kTimerCount; ++i)
         timers_.disable(static_cast<TimerId>(i));
+}
+
+void Handheld::enter_closed_case() {
+    s_.game_mode = mode_closed;
+    Gam_Set_Mode();
 }
 
 void Handheld::show_pressed(ImageId pressed) {
@@ -156,15 +162,15 @@ void Handheld::Vid_Display_Ctrl_Overlay() {
 
 void Handheld::set_ctrlr_overlay(bool on) {
     s_.ctrlr_overlay = on;
-    settings_.write_bool("CtrlrOverlay", on);
+    settings_.write_bool(stored::kCtrlrOverlay.name, on);
     Vid_Display_Ctrl_Overlay();
 }
 
 void Handheld::reset_hiscores() {
     s_.hiscore_a = 0;
-    settings_.write_int("HiScore1", 0);
+    settings_.write_int(stored::kHiScore1.name, 0);
     s_.hiscore_b = 0;
-    settings_.write_int("HiScore2", 0);
+    settings_.write_int(stored::kHiScore2.name, 0);
 }
 
 void Handheld::Timer_ClockTimer() {

@@ -1,6 +1,7 @@
 // The sequences that frame a game: the start, the miss and the game over, and the blinking
 // score.
 #include "core/handheld.h"
+#include "core/stored_settings.h"
 
 namespace gorvo {
 
@@ -104,11 +105,11 @@ void Handheld::Timer_Game_OverTimer() {
                 s_.score -= 1000;
             if (s_.game_mode == mode_game_a && s_.score > s_.hiscore_a) {
                 s_.hiscore_a = s_.score;
-                settings_.write_int("HiScore1", s_.hiscore_a);
+                settings_.write_int(stored::kHiScore1.name, s_.hiscore_a);
             }
             if (s_.game_mode == mode_game_b && s_.score > s_.hiscore_b) {
                 s_.hiscore_b = s_.score;
-                settings_.write_int("HiScore2", s_.hiscore_b);
+                settings_.write_int(stored::kHiScore2.name, s_.hiscore_b);
             }
             s_.game_mode = mode_game_over;
             Gam_Set_Mode();

@@ -63,7 +63,7 @@ struct Rig {
     ScriptedRandom random;
     Handheld hh{sound, settings, clock, random};
 
-    GameState& s() { return hh.state(); }
+    GameState& s() { return hh.s_; }
     // Advances virtual time by ms, running every timer due on the way.
     void wait(Millis ms) { hh.run_until(hh.timers().now() + ms); }
     bool lit(ImageId id) const { return hh.images().visible(id); }
