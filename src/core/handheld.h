@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/images.h"
 #include "core/ports.h"
@@ -27,6 +28,14 @@ enum GameMode : std::int32_t {
     mode_hiscore_b = 7,
     mode_game_b = 8,
     mode_game_over = 9,
+};
+
+// What runs on after a bonus chance, as stored in chance_next.
+enum class AfterChance : std::int32_t {
+    ReleaseScene = 1,  // Timer_Bonus_Complete: the points of Gorvo's release
+    LockPoints = 2,    // Timer_Bonus_Lock: the points of an opened lock
+    KeyPoints = 3,     // Timer_Key_Move: the points of a key picked up after a lock
+    Play = 4,          // play itself, after a jump-over point
 };
 
 // The nine controls, in the order of the key bindings (Key1..Key9).
@@ -178,11 +187,18 @@ class Handheld {
     MoveResult move_to(int col, int row, int hit_col, int hit_row, bool stepped);
     void hand_over(const MoveResult& r);
     void start_fall_back();
-    void resume_play_timers();
+
+    // Play resumes after a sequence: the enemy tick, the key and spark blinking, the controls.
+    // The sequences differ in what else they do, each an argument: whether the tick interval
+    // is worked out afresh, where the key waits (unchanged when nothing), and whether a
+    // direction held through the sequence is let go.
+    enum class TickInterval { Kept, Recomputed };
+    enum class HeldDirection { Kept, LetGo };
+    void resume_play(TickInterval tick, std::optional<std::int32_t> key_pos, HeldDirection held);
 
     // Keys, locks, points and the bonus chance.
-    void add_point(int chance_next);
-    void start_chance(int chance_next);
+    void add_point(AfterChance next);
+    void start_chance(AfterChance next);
     void resume_after_chance();
     void finish_lock();
     void release_walk_step();
