@@ -15,17 +15,27 @@ list=$PWD/scripts/timer-mutants.txt
 work=$(realpath -m "${GORVO_MUTANT_BUILD:-build-mutants}")
 root=$work/tree
 build=$work/build
-# A fresh copy each run (no file deleted since the last run stays behind); the times of the
-# files are kept, so only what changed is compiled again.
-rm -rf "$root"
+# The copy is brought up to date file by file: a file whose content changed gets a new time, so
+# that an object built from a mutant of it is never taken for current; files gone from the
+# working tree go from the copy too.
 mkdir -p "$root"
-git ls-files -z --cached --others --exclude-standard |
-    tar --null --files-from=- --ignore-failed-read -cf - 2>/dev/null | tar -xf - -C "$root"
+git ls-files -z --cached --others --exclude-standard >"$work/files"
+while IFS= read -r -d '' f; do
+    [[ -f $f ]] || continue
+    if ! cmp -s "$f" "$root/$f"; then
+        mkdir -p "$root/$(dirname "$f")"
+        cp "$f" "$root/$f"
+    fi
+done <"$work/files"
+(cd "$root" && find . -type f -printf '%P\0') | sort -z >"$work/copied"
+sort -z "$work/files" | comm -z -23 "$work/copied" - | (cd "$root" && xargs -0r rm -f)
 cd "$root"
 only=${1:-}
-targets=(core_tests sim_unit_tests sim_program_tests gorvo250-sim soak_tests)
-programs=(tests/core/core_tests tests/sim/sim_unit_tests tests/sim/sim_program_tests
-          tests/soak/soak_tests)
+# Stages, cheapest first: a mutant is built and run only as far as the first stage that kills it.
+stages=("core_tests:tests/core/core_tests"
+        "sim_unit_tests:tests/sim/sim_unit_tests"
+        "sim_program_tests gorvo250-sim:tests/sim/sim_program_tests"
+        "soak_tests:tests/soak/soak_tests")
 
 backup=$(mktemp -d)
 mutated=""
@@ -38,14 +48,31 @@ restore() {
 trap 'restore; rm -rf "$backup"' EXIT
 trap 'exit 130' INT TERM
 
-build_all() {
-    cmake --build "$build" -j2 --target "${targets[@]}" >"$backup/build.log" 2>&1
+# build TARGETS...: builds them quietly; the log is kept for a failure.
+build() {
+    cmake --build "$build" -j2 --target "$@" >"$backup/build.log" 2>&1
 }
 
-# Runs the test programs in order; prints the first failing test, or nothing when all pass.
+build_all() {
+    local stage targets=()
+    for stage in "${stages[@]}"; do
+        read -ra more <<<"${stage%%:*}"
+        targets+=("${more[@]}")
+    done
+    build "${targets[@]}"
+}
+
+# Builds and runs the stages in order; prints the first failing test, or nothing when all
+# pass, or "BUILD" when a stage does not build.
 first_failure() {
-    local program out status
-    for program in "${programs[@]}"; do
+    local stage program out status targets
+    for stage in "${stages[@]}"; do
+        read -ra targets <<<"${stage%%:*}"
+        program=${stage#*:}
+        if ! build "${targets[@]}"; then
+            echo BUILD
+            return
+        fi
         set +e
         out=$(cd "$build" && QT_QPA_PLATFORM=offscreen timeout 300 "./$program" \
             --gtest_fail_fast --gtest_brief=1 2>&1)
@@ -105,15 +132,13 @@ while IFS= read -r line; do
         restore
         continue
     fi
-    if ! build_all; then
-        printf '%-34s %s\n' "$name" "DOES NOT BUILD (see the mutant's line)"
-        broken=$((broken + 1))
-        restore
-        continue
-    fi
     killer=$(first_failure)
     restore
-    if [[ -n $killer ]]; then
+    if [[ $killer == BUILD ]]; then
+        printf '%-34s %s\n' "$name" "DOES NOT BUILD:"
+        grep -m3 'error' "$backup/build.log" || true
+        broken=$((broken + 1))
+    elif [[ -n $killer ]]; then
         printf '%-34s killed by %s\n' "$name" "$killer"
     else
         printf '%-34s SURVIVED\n' "$name"
