@@ -44,7 +44,9 @@ void MemorySettings::write_int(std::string_view name, int value) {
     writes.push_back(std::string(name) + "=" + std::to_string(value));
 }
 
-void MemorySettings::write_bool(std::string_view name, bool value) { write_int(name, value ? 1 : 0); }
+void MemorySettings::write_bool(std::string_view name, bool value) {
+    write_int(name, value ? 1 : 0);
+}
 
 int ScriptedRandom::draw(int n) {
     asked.push_back(n);
