@@ -5,9 +5,10 @@ set -euo pipefail
 
 # What needs each group: the build (./run.sh, ./test.sh, ./bench.sh); the suite's tests of the
 # real program on an X server, its private message bus and its valgrind run; the fonts the game
-# asks for; the fuzzers of .ci/run (clang with libFuzzer) and its check of the tracked files
-# (git); the install tests and the Debian package (CPack's DEB generator reads the executables
-# with `file` and dpkg-shlibdeps, the tests unpack it with dpkg-deb and read it with readelf).
+# asks for; the fuzzers of .ci/run (clang with libFuzzer), its layout check (clang-format-14)
+# and its check of the tracked files (git); the install tests and the Debian package (CPack's
+# DEB generator reads the executables with `file` and dpkg-shlibdeps, the tests unpack it with
+# dpkg-deb and read it with readelf).
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev libxcb-xkb-dev
@@ -16,7 +17,7 @@ packages=(
     libgtest-dev libgmock-dev
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick dbus-daemon valgrind
     fonts-liberation fonts-dejavu-core
-    clang libclang-rt-14-dev git
+    clang libclang-rt-14-dev git clang-format-14
     desktop-file-utils appstream dpkg-dev file binutils lintian help2man man-db
     libcanberra0 libcanberra-pulse sound-theme-freedesktop
     pulseaudio pulseaudio-utils

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/handheld.h"
+#include "core/intervals.h"
 
 namespace gorvo {
 
@@ -43,11 +44,11 @@ bool Handheld::enemy_phase_1() {
     if (row == 5 && col >= 2 && col <= 4 && s_.cell(col, 5) == 1) {
         // A row-5 spark reaches Tobo in mid-air above row 6.
         if (s_.cell(col + 1, 6) == 1) {
-            start_timer(TimerId::Timer_Tobo_Jump, 1);
+            start_timer(TimerId::Timer_Tobo_Jump, interval::kAtOnce);
         } else if (s_.cell(col, 6) == 1) {
             move_row_right(6, 5, 0);
             spawn(0, 6, 1, 6, 6);
-            start_timer(TimerId::Timer_Tobo_Jump, 1);
+            start_timer(TimerId::Timer_Tobo_Jump, interval::kAtOnce);
         } else {
             miss = true;
         }
@@ -74,11 +75,11 @@ bool Handheld::enemy_phase_2() {
     if (row == 7 && col >= 1 && col <= 4 && s_.cell(col, 6) == 1) {
         // A row-6 spark reaches Tobo in mid-air above row 8.
         if (s_.cell(col, 8) == 1) {
-            start_timer(TimerId::Timer_Tobo_Jump, 1);
+            start_timer(TimerId::Timer_Tobo_Jump, interval::kAtOnce);
         } else if (s_.cell(col + 1, 8) == 1) {
             move_row_left(8, 2, 7);
             spawn(7, 8, 6, 8, 6);
-            start_timer(TimerId::Timer_Tobo_Jump, 1);
+            start_timer(TimerId::Timer_Tobo_Jump, interval::kAtOnce);
         } else {
             miss = true;
         }
@@ -106,7 +107,7 @@ void Handheld::Timer_GameTimer() {
         Snd_Silence();
         s_.play_enabled = false;
         s_.miss_step = 1;
-        start_timer(TimerId::Timer_Miss, 1);
+        start_timer(TimerId::Timer_Miss, interval::kAtOnce);
     }
     Gam_Set_Timer_Game_Interval();
     s_.enemy_phase += 1;

@@ -1,6 +1,8 @@
 // Construction, settings, the timer dispatch and the control mapping of the handheld.
 #include "core/handheld.h"
 
+#include "core/stored_settings.h"
+
 namespace gorvo {
 
 Handheld::Handheld(SoundOutput& sound, SettingsStore& settings, WallClock& clock,
@@ -8,9 +10,9 @@ Handheld::Handheld(SoundOutput& sound, SettingsStore& settings, WallClock& clock
     : sound_(sound), settings_(settings), clock_(clock), random_(random) {}
 
 void Handheld::load_settings() {
-    s_.ctrlr_overlay = settings_.read_bool("CtrlrOverlay", true);
-    s_.hiscore_a = settings_.read_int("HiScore1", s_.hiscore_a);
-    s_.hiscore_b = settings_.read_int("HiScore2", s_.hiscore_b);
+    s_.ctrlr_overlay = settings_.read_bool(stored::kCtrlrOverlay.name, true);
+    s_.hiscore_a = settings_.read_int(stored::kHiScore1.name, s_.hiscore_a);
+    s_.hiscore_b = settings_.read_int(stored::kHiScore2.name, s_.hiscore_b);
     s_.play_enabled = false;
     s_.dir_held = false;
     s_.jump_held = false;

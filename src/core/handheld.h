@@ -5,12 +5,17 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/images.h"
 #include "core/ports.h"
 #include "core/timers.h"
 
 namespace gorvo {
+
+namespace test {
+struct Rig;
+}
 
 enum GameMode : std::int32_t {
     mode_closed = 0,
@@ -23,6 +28,14 @@ enum GameMode : std::int32_t {
     mode_hiscore_b = 7,
     mode_game_b = 8,
     mode_game_over = 9,
+};
+
+// What runs on after a bonus chance, as stored in chance_next.
+enum class AfterChance : std::int32_t {
+    ReleaseScene = 1,  // Timer_Bonus_Complete: the points of Gorvo's release
+    LockPoints = 2,    // Timer_Bonus_Lock: the points of an opened lock
+    KeyPoints = 3,     // Timer_Key_Move: the points of a key picked up after a lock
+    Play = 4,          // play itself, after a jump-over point
 };
 
 // The nine controls, in the order of the key bindings (Key1..Key9).
@@ -73,7 +86,7 @@ class Handheld {
     const Images& images() const { return images_; }
     Scheduler& timers() { return timers_; }
     const Scheduler& timers() const { return timers_; }
-    GameState& state() { return s_; }
+    // The game state is the engine's own: outside it, only its operations change it.
     const GameState& state() const { return s_; }
 
     // The engine side of the main window's creation: reads CtrlrOverlay, HiScore1 and
@@ -107,6 +120,8 @@ class Handheld {
     void press(Control c);
     void release(Control c);
 
+    // The splash window's start action: the closed case, in the mode of that name.
+    void enter_closed_case();
     // Opening the closed case (a click on it, or ACL while closed).
     void im_background_closedClick();
     // Shows the overlay buttons or the cross-pad area, by ctrlr_overlay and the open case.
@@ -140,6 +155,9 @@ class Handheld {
     void Gam_Tobo_Jumps_In();
 
   private:
+    // Scenario tests put the game into positions that would take long to play to.
+    friend struct test::Rig;
+
     // Timer helpers: "set interval ms and enable".
     void start_timer(TimerId id, int ms);
     void Snd_Play(Sound s) { sound_.play(s); }
@@ -169,11 +187,18 @@ class Handheld {
     MoveResult move_to(int col, int row, int hit_col, int hit_row, bool stepped);
     void hand_over(const MoveResult& r);
     void start_fall_back();
-    void resume_play_timers();
+
+    // Play resumes after a sequence: the enemy tick, the key and spark blinking, the controls.
+    // The sequences differ in what else they do, each an argument: whether the tick interval
+    // is worked out afresh, where the key waits (unchanged when nothing), and whether a
+    // direction held through the sequence is let go.
+    enum class TickInterval { Kept, Recomputed };
+    enum class HeldDirection { Kept, LetGo };
+    void resume_play(TickInterval tick, std::optional<std::int32_t> key_pos, HeldDirection held);
 
     // Keys, locks, points and the bonus chance.
-    void add_point(int chance_next);
-    void start_chance(int chance_next);
+    void add_point(AfterChance next);
+    void start_chance(AfterChance next);
     void resume_after_chance();
     void finish_lock();
     void release_walk_step();

@@ -1,6 +1,7 @@
 // The goal of the game: the key carried up to a lock, the locks and their chains, Gorvo's
 // release, and the bonus chance with its extra life or double points.
 #include "core/handheld.h"
+#include "core/intervals.h"
 
 namespace gorvo {
 
@@ -11,21 +12,21 @@ bool Handheld::any_chain_visible() const {
     return false;
 }
 
-void Handheld::start_chance(int chance_next) {
+void Handheld::start_chance(AfterChance next) {
     Gam_Stop_All_Timers();
     images_.Vid_Show_Panel_Score(s_.score, true);
     Snd_Silence();
     s_.play_enabled = false;
-    s_.chance_next = chance_next;
+    s_.chance_next = static_cast<std::int32_t>(next);
     s_.chance_step = 1;
-    start_timer(TimerId::Timer_Bonus_Chance, 1);
+    start_timer(TimerId::Timer_Bonus_Chance, interval::kAtOnce);
 }
 
-void Handheld::add_point(int chance_next) {
+void Handheld::add_point(AfterChance next) {
     s_.score += s_.score_step;
     images_.Vid_Show_Panel_Score(s_.score, true);
     Snd_Play(Sound::Key);
-    if (s_.score >= s_.chance_score) start_chance(chance_next);
+    if (s_.score >= s_.chance_score) start_chance(next);
 }
 
 void Handheld::Timer_Key_BlinkTimer() {
@@ -46,7 +47,7 @@ void Handheld::Timer_Key_MoveTimer() {
         case 1:
         case 4:
         case 7:
-            timers_.set_interval(self, 400);
+            timers_.set_interval(self, interval::kKeyMoveStep);
             break;
         case 2:
         case 8:
@@ -59,7 +60,7 @@ void Handheld::Timer_Key_MoveTimer() {
             images_.set_visible(im_key_00_c, true);
             s_.key_pos = 1;
             timers_.disable(self);
-            start_timer(TimerId::Timer_Key_Blink, 500);
+            start_timer(TimerId::Timer_Key_Blink, interval::kKeyBlink);
             break;
         case 5:
             images_.set_visible(im_key_00_c, false);
@@ -76,31 +77,25 @@ void Handheld::Timer_Key_MoveTimer() {
                     s_.key_pos = random_.draw(4) + 2;
                 } while (!images_.visible(images_.chain_image(s_.key_pos)));
             }
-            start_timer(TimerId::Timer_Key_Blink, 500);
+            start_timer(TimerId::Timer_Key_Blink, interval::kKeyBlink);
             timers_.disable(self);
             break;
         case 9:
             images_.set_visible(im_key_00_b, false);
             images_.set_visible(im_key_00_c, true);
             s_.key_pos = 1;
-            timers_.set_interval(self, 95);
+            timers_.set_interval(self, interval::kPointStep);
             break;
         case 10:
         case 11:
         case 12:
         case 13:
         case 14:
-            add_point(3);
+            add_point(AfterChance::KeyPoints);
             break;
         case 15:
-            Gam_Set_Timer_Game_Interval();
-            timers_.enable(TimerId::Timer_Game);
-            s_.spark_blink_phase = 1;
-            start_timer(TimerId::Timer_Spark_Blink, 50);
-            start_timer(TimerId::Timer_Key_Blink, 500);
+            resume_play(TickInterval::Recomputed, std::nullopt, HeldDirection::LetGo);
             start_fall_back();
-            s_.play_enabled = true;
-            s_.dir_held = false;
             timers_.disable(self);
             break;
         default:
@@ -120,7 +115,7 @@ void Handheld::Timer_Bonus_LockTimer() {
             s_.lock_count -= 1;
         }
         if (s_.lock_count < 5) s_.lock_count = 5;
-        timers_.set_interval(self, 290);
+        timers_.set_interval(self, interval::kLockBlink);
         s_.lock_step = 2;
     } else if (s_.lock_step >= 2 && s_.lock_step <= 4) {
         const bool shown = s_.lock_step % 2 == 1;
@@ -129,10 +124,10 @@ void Handheld::Timer_Bonus_LockTimer() {
         Snd_Play(Sound::Key);
         s_.lock_step += 1;
     } else if (s_.lock_step == 5) {
-        add_point(2);
+        add_point(AfterChance::LockPoints);
         s_.lock_count -= 1;
         if (s_.lock_count > 0) {
-            timers_.set_interval(self, 95);
+            timers_.set_interval(self, interval::kPointStep);
         } else {
             s_.lock_step = 6;
         }
@@ -154,16 +149,10 @@ void Handheld::finish_lock() {
         images_.set_visible(im_nokker_01_04, false);
     }
     if (any_chain_visible()) {
-        timers_.enable(TimerId::Timer_Game);
-        s_.key_pos = 6;
-        start_timer(TimerId::Timer_Key_Blink, 500);
-        s_.spark_blink_phase = 1;
-        start_timer(TimerId::Timer_Spark_Blink, 50);
-        s_.play_enabled = true;
-        s_.dir_held = false;
+        resume_play(TickInterval::Kept, 6, HeldDirection::LetGo);
     } else {
         s_.complete_step = 1;
-        start_timer(TimerId::Timer_Bonus_Complete, 1);
+        start_timer(TimerId::Timer_Bonus_Complete, interval::kAtOnce);
     }
     timers_.disable(TimerId::Timer_Bonus_Lock);
 }
@@ -181,7 +170,7 @@ void Handheld::release_walk_step() {
     images_.set_visible(im_gorvo_1, false);
     Snd_Play(Sound::Step);
     s_.complete_step += 1;
-    timers_.set_interval(TimerId::Timer_Bonus_Complete, 200);
+    timers_.set_interval(TimerId::Timer_Bonus_Complete, interval::kReleaseWalk);
 }
 
 void Handheld::Timer_Bonus_CompleteTimer() {
@@ -192,26 +181,26 @@ void Handheld::Timer_Bonus_CompleteTimer() {
     } else if (step >= 2 && step <= 12) {
         images_.set_visible(im_gorvo_1, true);
         s_.complete_step += 1;
-        timers_.set_interval(self, 340);
+        timers_.set_interval(self, interval::kReleaseStand);
     } else if (step == 20) {
         images_.set_visible(im_gorvo_1, false);
         images_.set_visible(im_gorvo_2, true);
         Snd_Play(Sound::Safe);
         s_.complete_step = 21;
-        timers_.set_interval(self, 790);
+        timers_.set_interval(self, interval::kReleaseFree);
     } else if (step == 21) {
         images_.Vid_Show_Tobo(s_.tobo_col, s_.tobo_row, false);
         images_.set_visible(im_gorvo_2, false);
         images_.set_visible(im_gorvo_3, true);
         s_.complete_step = 22;
-        timers_.set_interval(self, 1100);
+        timers_.set_interval(self, interval::kReleaseGone);
     } else if (step >= 22 && step <= 41) {
-        add_point(1);
+        add_point(AfterChance::ReleaseScene);
         s_.complete_step += 1;
-        timers_.set_interval(self, 95);
+        timers_.set_interval(self, interval::kPointStep);
     } else if (step == 42) {
         s_.complete_step = 43;
-        timers_.set_interval(self, 720);
+        timers_.set_interval(self, interval::kReleaseBack);
     } else if (step == 43) {
         images_.set_visible(im_gorvo_3, false);
         images_.set_visible(im_gorvo_1, true);
@@ -224,14 +213,7 @@ void Handheld::Timer_Bonus_CompleteTimer() {
         Snd_Play(Sound::Chain);
         images_.Vid_Show_All_Chains(true);
         s_.game_ticks = 1;
-        Gam_Set_Timer_Game_Interval();
-        timers_.enable(TimerId::Timer_Game);
-        s_.key_pos = 0;
-        start_timer(TimerId::Timer_Key_Blink, 500);
-        s_.spark_blink_phase = 1;
-        start_timer(TimerId::Timer_Spark_Blink, 50);
-        s_.play_enabled = true;
-        s_.dir_held = false;
+        resume_play(TickInterval::Recomputed, 0, HeldDirection::LetGo);
         timers_.disable(self);
     }
 }
@@ -244,7 +226,7 @@ void Handheld::Timer_Bonus_ChanceTimer() {
             } else {
                 s_.lives += 1;
             }
-            timers_.set_interval(TimerId::Timer_Bonus_Chance, 270);
+            timers_.set_interval(TimerId::Timer_Bonus_Chance, interval::kChanceStep);
             break;
         case 2:
             Snd_Play(Sound::Chance);
@@ -262,7 +244,7 @@ void Handheld::Timer_Bonus_ChanceTimer() {
             images_.Vid_Show_Panel_Lives(s_.lives);
             if (s_.score_step == 2) {
                 s_.score_blink_phase = 1;
-                start_timer(TimerId::Timer_Score_Blink, 500);
+                start_timer(TimerId::Timer_Score_Blink, interval::kScoreBlink);
             }
             s_.chance_score += 1000;
             resume_after_chance();
@@ -275,24 +257,19 @@ void Handheld::Timer_Bonus_ChanceTimer() {
 }
 
 void Handheld::resume_after_chance() {
-    switch (s_.chance_next) {
-        case 1:
+    switch (static_cast<AfterChance>(s_.chance_next)) {
+        case AfterChance::ReleaseScene:
             timers_.enable(TimerId::Timer_Bonus_Complete);
             break;
-        case 2:
+        case AfterChance::LockPoints:
             timers_.enable(TimerId::Timer_Bonus_Lock);
             break;
-        case 3:
+        case AfterChance::KeyPoints:
             timers_.enable(TimerId::Timer_Key_Move);
             break;
-        case 4:
-            timers_.enable(TimerId::Timer_Game);
-            s_.play_enabled = true;
-            start_timer(TimerId::Timer_Key_Blink, 500);
-            s_.spark_blink_phase = 1;
-            start_timer(TimerId::Timer_Spark_Blink, 50);
-            break;
-        default:
+        case AfterChance::Play:
+            // A direction held through the chance stays latched until its release.
+            resume_play(TickInterval::Kept, std::nullopt, HeldDirection::Kept);
             break;
     }
 }

@@ -1,6 +1,8 @@
 // Modes of the unit: the mode buttons, Gam_Set_Mode, the case opening, the overlay switch and
 // the high-score reset.
 #include "core/handheld.h"
+#include "core/intervals.h"
+#include "core/stored_settings.h"
 
 namespace gorvo {
 
@@ -15,6 +17,11 @@ bool idle(std::int32_t mode) {
 void Handheld::Gam_Stop_All_Timers() {
     for (int i = 0; i < kTimerCount; ++i)
         timers_.disable(static_cast<TimerId>(i));
+}
+
+void Handheld::enter_closed_case() {
+    s_.game_mode = mode_closed;
+    Gam_Set_Mode();
 }
 
 void Handheld::show_pressed(ImageId pressed) {
@@ -103,7 +110,7 @@ void Handheld::Gam_Set_Mode() {
         case mode_clock:
             Gam_Stop_All_Timers();
             images_.set_visible(im_panel_time_colon, true);
-            start_timer(TimerId::Timer_Clock, 1);
+            start_timer(TimerId::Timer_Clock, interval::kAtOnce);
             break;
         case mode_hiscore_a:
         case mode_hiscore_b: {
@@ -124,7 +131,7 @@ void Handheld::Gam_Set_Mode() {
             s_.score = 0;
             images_.Vid_Show_Panel_Score(s_.score, true);
             s_.start_step = 1;
-            start_timer(TimerId::Timer_Game_Start, 1);
+            start_timer(TimerId::Timer_Game_Start, interval::kAtOnce);
             break;
         default:  // closed and game over: nothing to do on entry
             break;
@@ -156,15 +163,15 @@ void Handheld::Vid_Display_Ctrl_Overlay() {
 
 void Handheld::set_ctrlr_overlay(bool on) {
     s_.ctrlr_overlay = on;
-    settings_.write_bool("CtrlrOverlay", on);
+    settings_.write_bool(stored::kCtrlrOverlay.name, on);
     Vid_Display_Ctrl_Overlay();
 }
 
 void Handheld::reset_hiscores() {
     s_.hiscore_a = 0;
-    settings_.write_int("HiScore1", 0);
+    settings_.write_int(stored::kHiScore1.name, 0);
     s_.hiscore_b = 0;
-    settings_.write_int("HiScore2", 0);
+    settings_.write_int(stored::kHiScore2.name, 0);
 }
 
 void Handheld::Timer_ClockTimer() {
@@ -184,7 +191,7 @@ void Handheld::Timer_ClockTimer() {
     images_.set_picture_from(images_.digit_pos(2), images_.panel_number(hour % 10));
     images_.set_picture_from(images_.digit_pos(3), images_.panel_number(t.minute / 10));
     images_.set_picture_from(images_.digit_pos(4), images_.panel_number(t.minute % 10));
-    timers_.set_interval(TimerId::Timer_Clock, 1000);
+    timers_.set_interval(TimerId::Timer_Clock, interval::kClock);
 }
 
 }  // namespace gorvo

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/handheld.h"
+#include "core/intervals.h"
 
 namespace gorvo {
 
@@ -25,7 +26,7 @@ void Handheld::direction_down(int code, ImageId direction_picture) {
     s_.dir_held = true;
     if (s_.play_enabled) {
         s_.move_request = code;
-        start_timer(TimerId::Timer_Tobo_Move, 90);
+        start_timer(TimerId::Timer_Tobo_Move, interval::kFirstStep);
     }
 }
 
@@ -66,7 +67,7 @@ void Handheld::Inp_jump_down() {
     s_.jump_held = true;
     if (s_.play_enabled) {
         s_.move_request = kJump;
-        start_timer(TimerId::Timer_Tobo_Move, 1);
+        start_timer(TimerId::Timer_Tobo_Move, interval::kAtOnce);
     }
 }
 
@@ -178,26 +179,26 @@ void Handheld::hand_over(const MoveResult& r) {
             s_.play_enabled = false;
             images_.Vid_Show_Panel_Score(s_.score, true);
             s_.miss_step = 1;
-            start_timer(TimerId::Timer_Miss, 1);
+            start_timer(TimerId::Timer_Miss, interval::kAtOnce);
             break;
         case Outcome::Lock:
             Gam_Stop_All_Timers();
             s_.play_enabled = false;
             s_.lock_step = 1;
-            start_timer(TimerId::Timer_Bonus_Lock, 1);
+            start_timer(TimerId::Timer_Bonus_Lock, interval::kAtOnce);
             break;
         case Outcome::KeyBottom0:
         case Outcome::KeyUpper:
             timers_.disable(TimerId::Timer_Key_Blink);
             s_.keymove_step = r.outcome == Outcome::KeyBottom0 ? 1 : 4;
-            start_timer(TimerId::Timer_Key_Move, 1);
+            start_timer(TimerId::Timer_Key_Move, interval::kAtOnce);
             start_fall_back();
             break;
         case Outcome::KeyBottom6:
             Gam_Stop_All_Timers();
             s_.play_enabled = false;
             s_.keymove_step = 7;
-            start_timer(TimerId::Timer_Key_Move, 1);
+            start_timer(TimerId::Timer_Key_Move, interval::kAtOnce);
             break;
         case Outcome::Entry:
             Gam_Tobo_Jumps_In();
@@ -213,7 +214,8 @@ void Handheld::hand_over(const MoveResult& r) {
 void Handheld::Timer_Tobo_MoveTimer() {
     const MoveResult r = carry_out(s_.move_request);
     if (s_.dir_held) {
-        const int repeat = std::min(timers_.interval(TimerId::Timer_Game), 330);
+        const int repeat =
+            std::min(timers_.interval(TimerId::Timer_Game), interval::kLongestStepRepeat);
         timers_.set_interval(TimerId::Timer_Tobo_Move, repeat);
     } else {
         timers_.disable(TimerId::Timer_Tobo_Move);
@@ -240,7 +242,7 @@ void Handheld::Timer_Tobo_JumpTimer() {
         s_.score += s_.score_step;
         images_.Vid_Show_Panel_Score(s_.score, true);
         if (s_.score >= s_.chance_score) {
-            start_chance(4);
+            start_chance(AfterChance::Play);
         } else {
             s_.play_enabled = true;
         }

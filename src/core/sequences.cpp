@@ -1,22 +1,27 @@
 // The sequences that frame a game: the start, the miss and the game over, and the blinking
 // score.
 #include "core/handheld.h"
+#include "core/intervals.h"
+#include "core/stored_settings.h"
 
 namespace gorvo {
 
-void Handheld::resume_play_timers() {
-    s_.key_pos = 0;
-    start_timer(TimerId::Timer_Key_Blink, 500);
-    s_.spark_blink_phase = 1;
-    start_timer(TimerId::Timer_Spark_Blink, 50);
+void Handheld::resume_play(TickInterval tick, std::optional<std::int32_t> key_pos,
+                           HeldDirection held) {
+    if (tick == TickInterval::Recomputed) Gam_Set_Timer_Game_Interval();
+    timers_.enable(TimerId::Timer_Game);
+    if (key_pos) s_.key_pos = *key_pos;
     s_.play_enabled = true;
-    s_.dir_held = false;
+    start_timer(TimerId::Timer_Key_Blink, interval::kKeyBlink);
+    s_.spark_blink_phase = 1;
+    start_timer(TimerId::Timer_Spark_Blink, interval::kSparkBlink);
+    if (held == HeldDirection::LetGo) s_.dir_held = false;
 }
 
 void Handheld::Timer_Game_StartTimer() {
     switch (s_.start_step) {
         case 1:
-            timers_.set_interval(TimerId::Timer_Game_Start, 550);
+            timers_.set_interval(TimerId::Timer_Game_Start, interval::kStartStep);
             break;
         case 2:
             images_.set_visible(im_panel_alarm_1, true);
@@ -34,9 +39,7 @@ void Handheld::Timer_Game_StartTimer() {
             s_.chance_score = 300;
             s_.enemy_phase = 1;
             s_.game_ticks = 1;
-            Gam_Set_Timer_Game_Interval();
-            timers_.enable(TimerId::Timer_Game);
-            resume_play_timers();
+            resume_play(TickInterval::Recomputed, 0, HeldDirection::LetGo);
             timers_.disable(TimerId::Timer_Game_Start);
             break;
         default:
@@ -49,11 +52,11 @@ void Handheld::Timer_MissTimer() {
     switch (s_.miss_step) {
         case 1:
             Snd_Play(Sound::Miss);
-            timers_.set_interval(TimerId::Timer_Miss, 160);
+            timers_.set_interval(TimerId::Timer_Miss, interval::kMissSound);
             break;
         case 2:
             images_.Vid_Show_Tobo(s_.tobo_col, s_.tobo_row, false);
-            timers_.set_interval(TimerId::Timer_Miss, 280);
+            timers_.set_interval(TimerId::Timer_Miss, interval::kMissBlink);
             break;
         case 3:
         case 5:
@@ -68,7 +71,7 @@ void Handheld::Timer_MissTimer() {
             images_.Vid_Show_Panel_Lives(s_.lives);
             if (s_.lives < 0) {
                 s_.gameover_step = 1;
-                start_timer(TimerId::Timer_Game_Over, 1);
+                start_timer(TimerId::Timer_Game_Over, interval::kAtOnce);
             } else {
                 s_.tobo_col = 1;
                 s_.tobo_row = 9;
@@ -77,9 +80,7 @@ void Handheld::Timer_MissTimer() {
                 images_.Vid_Show_All_Key_Zero(false);
                 s_.score_step = 1;
                 s_.game_ticks = 1;
-                Gam_Set_Timer_Game_Interval();
-                timers_.enable(TimerId::Timer_Game);
-                resume_play_timers();
+                resume_play(TickInterval::Recomputed, 0, HeldDirection::LetGo);
             }
             timers_.disable(TimerId::Timer_Miss);
             break;
@@ -92,11 +93,11 @@ void Handheld::Timer_MissTimer() {
 void Handheld::Timer_Game_OverTimer() {
     switch (s_.gameover_step) {
         case 1:
-            timers_.set_interval(TimerId::Timer_Game_Over, 200);
+            timers_.set_interval(TimerId::Timer_Game_Over, interval::kGameOverSound);
             break;
         case 2:
             Snd_Play(Sound::Gameover);
-            timers_.set_interval(TimerId::Timer_Game_Over, 500);
+            timers_.set_interval(TimerId::Timer_Game_Over, interval::kGameOverScore);
             break;
         case 3:
             // Only the three digits on the panel count.
@@ -104,15 +105,15 @@ void Handheld::Timer_Game_OverTimer() {
                 s_.score -= 1000;
             if (s_.game_mode == mode_game_a && s_.score > s_.hiscore_a) {
                 s_.hiscore_a = s_.score;
-                settings_.write_int("HiScore1", s_.hiscore_a);
+                settings_.write_int(stored::kHiScore1.name, s_.hiscore_a);
             }
             if (s_.game_mode == mode_game_b && s_.score > s_.hiscore_b) {
                 s_.hiscore_b = s_.score;
-                settings_.write_int("HiScore2", s_.hiscore_b);
+                settings_.write_int(stored::kHiScore2.name, s_.hiscore_b);
             }
             s_.game_mode = mode_game_over;
             Gam_Set_Mode();
-            timers_.set_interval(TimerId::Timer_Game_Over, 300000);
+            timers_.set_interval(TimerId::Timer_Game_Over, interval::kGameOverShown);
             break;
         case 4:
             images_.Vid_Show_All(false);

@@ -47,7 +47,7 @@ int QtSettingsStore::read_int(std::string_view name, int default_value) {
     const std::string text = value.toString().toStdString();
     const std::optional<int> stored = parse_stored_int(text);
     if (!stored) return default_value;
-    return accepted_stored_int(name, *stored, default_value);
+    return accepted_stored_int(name, *stored);
 }
 
 bool QtSettingsStore::read_bool(std::string_view name, bool default_value) {

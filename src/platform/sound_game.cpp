@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/stored_settings.h"
 #include "platform/sound_drivers.h"
 
 namespace gorvo::platform {
@@ -52,7 +53,7 @@ SoundStart GameSound::start(int sound_mode) {
 
     const SoundDriver* driver = sound_driver_for_mode(sound_mode);
     if (driver == nullptr) return fail("No sound driver was chosen.");
-    settings_.write_int("SoundMode", driver->sound_mode);
+    settings_.write_int(stored::kSoundMode.name, driver->sound_mode);
     if (!driver->output) {
         state_ = State::Started;  // the game runs silently; the library is never touched
         return {};
@@ -80,8 +81,8 @@ void GameSound::load_samples() {
 SoundStart GameSound::fail(std::string message) {
     // Reset before the message is shown, so the next run offers the driver choice again even if
     // this one is killed while the message is on screen.
-    settings_.write_int("SoundMode", -1);
-    settings_.write_bool("SplashScreen", true);
+    settings_.write_int(stored::kSoundMode.name, stored::kSoundMode.default_value);
+    settings_.write_bool(stored::kSplashScreen.name, true);
     state_ = State::Failed;
     failure_ = std::move(message);
     return {false, failure_};

@@ -2,20 +2,14 @@
 
 #include <charconv>
 
+#include "core/stored_settings.h"
+
 namespace gorvo::platform {
 
 namespace {
 
 bool is_blank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-bool is_key_value(std::string_view name) {
-    return name.size() == 4 && name.substr(0, 3) == "Key" && name[3] >= '1' && name[3] <= '9';
-}
-
-bool is_hiscore_value(std::string_view name) {
-    return name == "HiScore1" || name == "HiScore2";
 }
 
 }  // namespace
@@ -34,10 +28,10 @@ std::optional<int> parse_stored_int(std::string_view text) {
     return value;
 }
 
-int accepted_stored_int(std::string_view name, int stored, int default_value) {
-    if (is_key_value(name) && (stored < 1 || stored > 44)) return default_value;
-    if (is_hiscore_value(name) && (stored < 0 || stored > 999)) return 0;
-    return stored;
+int accepted_stored_int(std::string_view name, int value) {
+    const StoredSetting* setting = stored::find(name);
+    if (setting == nullptr || setting->accepts(value)) return value;
+    return setting->default_value;
 }
 
 }  // namespace gorvo::platform

@@ -11,11 +11,9 @@ namespace gorvo::platform {
 // for an empty text, other characters, or a number outside the 32-bit range.
 std::optional<int> parse_stored_int(std::string_view text);
 
-// The number a read returns for a stored value: values the game never writes are replaced, so
-// a hand-edited store cannot put the game into a state it has no picture or key for.
-// - Key1..Key9 outside 1..44: the caller's default (the slot's default choice);
-// - HiScore1, HiScore2 outside 0..999: 0;
-// - anything else: the stored number.
-int accepted_stored_int(std::string_view name, int stored, int default_value);
+// The number a read returns for a stored value: a number outside the range of its entry in the
+// table of stored settings (Key1..Key9 outside 1..44, HiScore1 and HiScore2 outside 0..999) is
+// replaced by the entry's default; any other number, or a name not in the table, as stored.
+int accepted_stored_int(std::string_view name, int value);
 
 }  // namespace gorvo::platform

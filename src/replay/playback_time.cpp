@@ -24,8 +24,7 @@ std::vector<Millis> lcd_change_times(const Script& script) {
     Handheld hh(sound, settings, clock, random);
     clock.attach(hh.timers());
     hh.load_settings();
-    hh.state().game_mode = mode_closed;
-    hh.Gam_Set_Mode();
+    hh.enter_closed_case();
     hh.images().take_changes();
     std::vector<Millis> changes;
     Player player(hh, clock, script.events);

@@ -1,11 +1,13 @@
 #include "replay/script_settings.h"
 
+#include "core/stored_settings.h"
+
 namespace gorvo::replay {
 
 ScriptSettings::ScriptSettings(const Header& header) {
-    values_["HiScore1"] = header.hiscore_a.value_or(0);
-    values_["HiScore2"] = header.hiscore_b.value_or(0);
-    values_["CtrlrOverlay"] = header.overlay.value_or(true) ? 1 : 0;
+    values_[std::string(stored::kHiScore1.name)] = header.hiscore_a.value_or(0);
+    values_[std::string(stored::kHiScore2.name)] = header.hiscore_b.value_or(0);
+    values_[std::string(stored::kCtrlrOverlay.name)] = header.overlay.value_or(true) ? 1 : 0;
 }
 
 int ScriptSettings::read_int(std::string_view name, int default_value) {

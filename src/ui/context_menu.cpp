@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenu>
 
+#include "core/stored_settings.h"
 #include "ui/main_window.h"
 
 namespace gorvo::ui {
@@ -93,7 +94,7 @@ void ContextMenu::popup(const QPoint& global_pos) {
 
 void ContextMenu::pm_0_menuPopup() {
     const bool box = commands_.splash_box_ticked ? commands_.splash_box_ticked() : true;
-    item(11)->setChecked(settings_.read_bool("SplashScreen", box));
+    item(11)->setChecked(settings_.read_bool(stored::kSplashScreen.name, box));
     item(12)->setChecked(handheld_.state().ctrlr_overlay);
     emit opening();
 }
@@ -112,7 +113,7 @@ void ContextMenu::pm_8_hiscoreClick() {
 }
 
 void ContextMenu::pm_11_splashscreenClick(bool ticked) {
-    settings_.write_bool("SplashScreen", ticked);
+    settings_.write_bool(stored::kSplashScreen.name, ticked);
 }
 
 void ContextMenu::pm_12_controllerClick(bool ticked) {

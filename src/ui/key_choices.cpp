@@ -75,11 +75,11 @@ KeyBindings load_key_bindings(SettingsStore& settings) {
     std::array<int, kControlCount> choices{};
     for (int slot = 1; slot <= kControlCount; ++slot) {
         const int fallback = kDefaultKeyChoices[slot - 1];
-        const int read = settings.read_int("Key" + std::to_string(slot), fallback);
+        const int read = settings.read_int(stored::kKeys[slot - 1].name, fallback);
         choices[slot - 1] = in_list(read) ? read : fallback;
     }
     for (int slot = 1; slot <= kControlCount; ++slot) {
-        settings.write_int("Key" + std::to_string(slot), choices[slot - 1]);
+        settings.write_int(stored::kKeys[slot - 1].name, choices[slot - 1]);
         AssignWord(bindings, slot, KeyBinding{choices[slot - 1], 0});
     }
     return bindings;

@@ -11,6 +11,7 @@
 
 #include "core/handheld.h"
 #include "core/ports.h"
+#include "core/stored_settings.h"
 
 namespace gorvo::ui {
 
@@ -33,9 +34,13 @@ std::string key_choice_list_text(int choice);
 // The key code of a choice; 0 outside 1..44.
 std::uint16_t key_choice_code(int choice);
 
-// Default choices of Key1..Key9: Game A '1', Game B '2', Time '3', ACL '5', then up, left,
-// right, down arrows and ctrl for jump.
-constexpr std::array<int, kControlCount> kDefaultKeyChoices{2, 3, 4, 6, 37, 39, 40, 38, 42};
+// Default choices of Key1..Key9, from the table of stored settings.
+constexpr std::array<int, kControlCount> kDefaultKeyChoices = [] {
+    std::array<int, kControlCount> choices{};
+    for (int i = 0; i < kControlCount; ++i)
+        choices[i] = stored::kKeys[i].default_value;
+    return choices;
+}();
 
 struct KeyBinding {
     std::int32_t choice = 0;

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "core/stored_settings.h"
 #include "ui/game_menu_picture.h"
 #include "ui/image_roles.h"
 #include "ui/probes.h"
@@ -52,7 +53,7 @@ TForm1::TForm1(Handheld& handheld, SettingsStore& settings, MainWindowSetup setu
     move(-screen.width, -screen.height);
     create_actions();
 
-    fullscreen_mode_ = settings_.read_bool("FullscreenMode", true);
+    fullscreen_mode_ = settings_.read_bool(stored::kFullscreenMode.name, true);
     fullscreen_action_->setChecked(fullscreen_mode_);
     handheld_.images().set_own_picture(btn_game_menu_background, game_menu_picture());
     load_skin();
@@ -177,10 +178,7 @@ void TForm1::start_game() {
     raise();
     activateWindow();
     engine_.start_session();
-    act([this] {
-        handheld_.state().game_mode = mode_closed;
-        handheld_.Gam_Set_Mode();
-    });
+    act([this] { handheld_.enter_closed_case(); });
 }
 
 void TForm1::pm_10_fullscreenClick() {
@@ -188,7 +186,7 @@ void TForm1::pm_10_fullscreenClick() {
     fullscreen_action_->setChecked(fullscreen_mode_);
     emit fullscreen_mode_changed(fullscreen_mode_);
     emit presentation_switching();
-    settings_.write_bool("FullscreenMode", fullscreen_mode_);
+    settings_.write_bool(stored::kFullscreenMode.name, fullscreen_mode_);
     release_mouse_button();
     if (!load_skin()) {
         hide();

@@ -180,6 +180,7 @@ TEST(KeySequence, PickupAfterALockFreezesTheGameForFivePoints) {
     EXPECT_TRUE(g.lit(im_key_00_c));
     EXPECT_EQ(g.s().key_pos, 1);
     EXPECT_EQ(g.s().score, 0);
+    g.press(Control::Right);  // held through the points: let go when play resumes
     for (int p = 1; p <= 5; ++p) {
         g.at(j + 801 + 95 * p - 1);
         EXPECT_EQ(g.s().score, p - 1);
@@ -193,11 +194,13 @@ TEST(KeySequence, PickupAfterALockFreezesTheGameForFivePoints) {
     g.at(j + 1371);
     EXPECT_TRUE(g.s().play_enabled);
     EXPECT_FALSE(g.s().dir_held);
+    g.release(Control::Right);
     EXPECT_TRUE(g.on(T::Timer_Game));
     EXPECT_EQ(g.interval(T::Timer_Game), 600 - 50 - 1);  // recomputed at the new score
     EXPECT_TRUE(g.on(T::Timer_Key_Blink));
     EXPECT_TRUE(g.on(T::Timer_Spark_Blink));
     EXPECT_TRUE(g.on(T::Timer_Tobo_Jump));
+    g.expect_blinking_resumes();
     g.at(j + 1371 + 2 * 549 - 1);
     EXPECT_TRUE(g.tobo_at(1, 7));
     g.at(j + 1371 + 2 * 549);
@@ -303,14 +306,16 @@ TEST(Lock, KeyAndChainBlinkThenTheLockStaysOpenAndTheKeyReturnsToTheBottom) {
         EXPECT_EQ(g.lit(im_chain_05), k.shown) << "at +" << k.at;
     }
     EXPECT_TRUE(g.lit(im_chain_02));
+    g.press(Control::Left);  // held through the lock: let go when play resumes
     g.at(l + 2585);
     EXPECT_EQ(g.s().key_pos, 6);
     EXPECT_FALSE(g.s().dir_held);
+    g.release(Control::Left);
     EXPECT_TRUE(g.on(T::Timer_Key_Blink));
     EXPECT_TRUE(g.on(T::Timer_Spark_Blink));
     EXPECT_FALSE(g.on(T::Timer_Bonus_Lock));
     EXPECT_FALSE(g.on(T::Timer_Bonus_Complete));
-    g.at(l + 2585 + 500);
+    g.expect_blinking_resumes();
     EXPECT_TRUE(g.lit(im_key_00_a));
     EXPECT_FALSE(g.lit(im_key_05));
     EXPECT_FALSE(g.lit(im_chain_05));
@@ -454,6 +459,7 @@ TEST(BonusChance, BelowFullLivesGivesALifeBack) {
     EXPECT_TRUE(g.lives_shown(true, true));
     g.at(p + 1621);
     EXPECT_TRUE(g.lives_shown(true, true));
+    g.expect_blinking_resumes();
     EXPECT_EQ(g.s().score_step, 1);
     EXPECT_FALSE(g.on(T::Timer_Score_Blink));
     EXPECT_TRUE(g.s().play_enabled);
@@ -541,11 +547,14 @@ TEST_P(GorvoRelease, ToboWalksToTheRightEndThenTwentyPointsAndANewStage) {
     EXPECT_TRUE(g.tobo_at(1, 9));
     EXPECT_FALSE(g.lit(im_chain_02));
     EXPECT_FALSE(g.s().play_enabled);
+    g.press(Control::Left);  // held through the scene: let go when play resumes
     g.at(e + 5230);
     for (int k = 2; k <= 5; ++k)
         EXPECT_TRUE(g.lit(g.hh.images().chain_image(k))) << k;
     EXPECT_TRUE(g.s().play_enabled);
     EXPECT_EQ(g.s().key_pos, 0);
+    EXPECT_FALSE(g.s().dir_held);
+    g.release(Control::Left);
     EXPECT_EQ(g.s().game_ticks, 1);
     EXPECT_EQ(g.s().score, 35);
     EXPECT_EQ(g.s().lives, 2);
@@ -554,6 +563,7 @@ TEST_P(GorvoRelease, ToboWalksToTheRightEndThenTwentyPointsAndANewStage) {
                              keys(21) + Strings{"Chain"});
     EXPECT_EQ(g.interval(T::Timer_Game), 600 - 1 - 35 / 3);
     EXPECT_TRUE(g.enemy(3, 4));  // the enemies keep their cells into the next stage
+    g.expect_blinking_resumes();
     EXPECT_EQ(g.run_to(T::Timer_Game), e + 5230 + 600 - 1 - 35 / 3);
 }
 

@@ -124,6 +124,31 @@ struct Game : Rig {
         return lit(im_panel_life_1) == first && lit(im_panel_life_2) == second;
     }
 
+    // Every segment the key can show: the four of its way up and the four at the locks.
+    std::vector<bool> key_segments() const {
+        std::vector<bool> out;
+        for (int i = 1; i <= 4; ++i)
+            out.push_back(lit(hh.images().key_zero_image(i)));
+        for (int k = 2; k <= 5; ++k)
+            out.push_back(lit(hh.images().key_image(k)));
+        return out;
+    }
+    // Play resumes now: the spark flicker steps 50 ms later and the key blinks 500 ms later,
+    // neither earlier. Runs the game on to that blink.
+    void expect_blinking_resumes() {
+        const Millis from = now();
+        const std::vector<bool> key = key_segments();
+        EXPECT_EQ(s().spark_blink_phase, 1);
+        at(from + 49);
+        EXPECT_EQ(s().spark_blink_phase, 1) << "the sparks flickered early";
+        at(from + 50);
+        EXPECT_EQ(s().spark_blink_phase, 2) << "the sparks did not flicker after 50 ms";
+        at(from + 499);
+        EXPECT_EQ(key_segments(), key) << "the key blinked early";
+        at(from + 500);
+        EXPECT_NE(key_segments(), key) << "the key did not blink after 500 ms";
+    }
+
     // Runs timers one by one until `target` fires; returns the time it fired (-1 if it did
     // not within `limit` ms). Timers due at the same instant after it have not run yet.
     Millis run_to(TimerId target, Millis limit = 600000) {

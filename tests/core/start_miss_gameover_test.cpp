@@ -117,6 +117,7 @@ TEST(Miss, EnemyContactBlinksToboThenTakesALifeAndRestarts) {
     g.step(Control::Up);
     ASSERT_TRUE(g.tobo_at(1, 8));
     g.put_enemy(2, 8);
+    g.s().key_pos = 1;  // the key waits at the upper place
     g.sound.events.clear();
     EXPECT_EQ(g.next_tick(), play + 599);
     EXPECT_EQ(g.heard(), Strings{"silence"});
@@ -144,6 +145,7 @@ TEST(Miss, EnemyContactBlinksToboThenTakesALifeAndRestarts) {
         EXPECT_FALSE(g.on(T::Timer_Game));
         EXPECT_FALSE(g.on(T::Timer_Key_Blink));
     }
+    g.press(Control::Left);  // held through the restart
     g.at(m + 1560);
     EXPECT_EQ(g.s().lives, 1);
     EXPECT_TRUE(g.lives_shown(true, false));
@@ -154,6 +156,9 @@ TEST(Miss, EnemyContactBlinksToboThenTakesALifeAndRestarts) {
     EXPECT_EQ(g.s().game_ticks, 1);
     EXPECT_EQ(g.s().enemy_phase, 2);  // not reset
     EXPECT_TRUE(g.enemy(2, 8));       // the enemies stay where they were
+    EXPECT_EQ(g.s().key_pos, 0);      // the key starts again from the bottom
+    EXPECT_FALSE(g.s().dir_held);     // the held direction is let go
+    g.release(Control::Left);
     EXPECT_TRUE(g.on(T::Timer_Key_Blink));
     EXPECT_TRUE(g.on(T::Timer_Spark_Blink));
     EXPECT_EQ(g.run_to(T::Timer_Game), m + 1560 + 599);

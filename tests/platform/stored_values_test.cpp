@@ -20,26 +20,21 @@ TEST(StoredText, RejectsTextThatIsNoInteger) {
     }
 }
 
-TEST(StoredRanges, KeyValuesOutsideTheChoiceListFallBackToTheDefault) {
-    EXPECT_EQ(accepted_stored_int("Key1", 0, 2), 2);
-    EXPECT_EQ(accepted_stored_int("Key5", 45, 37), 37);
-    EXPECT_EQ(accepted_stored_int("Key9", -3, 42), 42);
-    EXPECT_EQ(accepted_stored_int("Key1", 1, 2), 1);
-    EXPECT_EQ(accepted_stored_int("Key9", 44, 42), 44);
-}
-
-TEST(StoredRanges, HighScoresOutsideThePanelReadAsZero) {
-    EXPECT_EQ(accepted_stored_int("HiScore1", 1000, 17), 0);
-    EXPECT_EQ(accepted_stored_int("HiScore2", -1, 17), 0);
-    EXPECT_EQ(accepted_stored_int("HiScore1", 999, 0), 999);
-    EXPECT_EQ(accepted_stored_int("HiScore2", 0, 5), 0);
-}
-
-TEST(StoredRanges, OtherValuesPassThroughUnchanged) {
-    // The splash window treats an unknown driver itself; the store must not hide it.
-    EXPECT_EQ(accepted_stored_int("SoundMode", -5, -1), -5);
-    EXPECT_EQ(accepted_stored_int("Key10", 99, 1), 99);
-    EXPECT_EQ(accepted_stored_int("FullscreenMode", 2, 1), 2);
+TEST(StoredRanges, NumbersTheGameNeverWritesReadAsTheDefaultOfTheirSetting) {
+    // Key slots: a choice of the key list, 1..44; outside it the slot's default choice.
+    EXPECT_EQ(accepted_stored_int("Key1", 0), 2);
+    EXPECT_EQ(accepted_stored_int("Key5", 45), 37);
+    EXPECT_EQ(accepted_stored_int("Key9", -3), 42);
+    EXPECT_EQ(accepted_stored_int("Key1", 1), 1);
+    EXPECT_EQ(accepted_stored_int("Key9", 44), 44);
+    // High scores: the three digits of the panel; outside them 0.
+    EXPECT_EQ(accepted_stored_int("HiScore1", 1000), 0);
+    EXPECT_EQ(accepted_stored_int("HiScore2", -1), 0);
+    EXPECT_EQ(accepted_stored_int("HiScore1", 999), 999);
+    // Everything else as stored: the splash window treats an unknown driver itself.
+    EXPECT_EQ(accepted_stored_int("SoundMode", -5), -5);
+    EXPECT_EQ(accepted_stored_int("Key10", 99), 99);
+    EXPECT_EQ(accepted_stored_int("FullscreenMode", 2), 2);
 }
 
 }  // namespace

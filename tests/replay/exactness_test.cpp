@@ -97,8 +97,7 @@ Session play_session(std::uint64_t seed) {
     driver.set_listener(&play);
     driver.start_session();
     driver.catch_up();
-    hh.state().game_mode = mode_closed;
-    hh.Gam_Set_Mode();
+    hh.enter_closed_case();
     driver.reschedule();
     trace.start(hh.images());
 

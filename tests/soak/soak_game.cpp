@@ -108,8 +108,7 @@ class SoakSession {
         settings_.values["HiScore2"] = std::to_string(hiscore_b_);
         clock_.attach(hh_.timers());
         hh_.load_settings();
-        hh_.state().game_mode = mode_closed;
-        hh_.Gam_Set_Mode();
+        hh_.enter_closed_case();
     }
 
     SoakResult play() {

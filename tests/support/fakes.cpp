@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <stdexcept>
+
+#include "core/stored_settings.h"
 
 namespace gorvo::test {
 
@@ -9,7 +12,19 @@ int RecordingSound::count(const std::string& what) const {
     return static_cast<int>(std::count(events.begin(), events.end(), what));
 }
 
+namespace {
+
+// The program reads and writes only the settings of its table: a name outside it is a typo.
+void expect_stored(std::string_view name) {
+    if (stored::find(name) == nullptr) {
+        throw std::invalid_argument("not a stored setting: " + std::string(name));
+    }
+}
+
+}  // namespace
+
 int MemorySettings::read_int(std::string_view name, int default_value) {
+    expect_stored(name);
     auto it = values.find(std::string(name));
     if (it == values.end()) return default_value;
     int v = 0;
@@ -24,11 +39,14 @@ bool MemorySettings::read_bool(std::string_view name, bool default_value) {
 }
 
 void MemorySettings::write_int(std::string_view name, int value) {
+    expect_stored(name);
     values[std::string(name)] = std::to_string(value);
     writes.push_back(std::string(name) + "=" + std::to_string(value));
 }
 
-void MemorySettings::write_bool(std::string_view name, bool value) { write_int(name, value ? 1 : 0); }
+void MemorySettings::write_bool(std::string_view name, bool value) {
+    write_int(name, value ? 1 : 0);
+}
 
 int ScriptedRandom::draw(int n) {
     asked.push_back(n);

@@ -13,7 +13,7 @@
 namespace gorvo::test {
 
 class RecordingSound : public SoundOutput {
-public:
+  public:
     // "Key", "Step", ... and "silence", in the order asked for.
     std::vector<std::string> events;
     void play(Sound s) override { events.emplace_back(sound_name(s)); }
@@ -22,9 +22,9 @@ public:
 };
 
 class MemorySettings : public SettingsStore {
-public:
+  public:
     std::map<std::string, std::string> values;  // as stored: text
-    std::vector<std::string> writes;             // "HiScore1=50", in order
+    std::vector<std::string> writes;            // "HiScore1=50", in order
     int read_int(std::string_view name, int default_value) override;
     bool read_bool(std::string_view name, bool default_value) override;
     void write_int(std::string_view name, int value) override;
@@ -32,14 +32,14 @@ public:
 };
 
 class FixedClock : public WallClock {
-public:
+  public:
     LocalTime time{12, 0};
     LocalTime now() override { return time; }
 };
 
 // Draws from a list, each taken modulo n; past the end it repeats the last value (0 if empty).
 class ScriptedRandom : public RandomSource {
-public:
+  public:
     std::vector<int> values;
     std::size_t next = 0;
     std::vector<int> asked;  // the n of every draw, in order
@@ -47,11 +47,11 @@ public:
 };
 
 class SeededRandom : public RandomSource {
-public:
+  public:
     explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
     int draw(int n) override;
 
-private:
+  private:
     std::mt19937_64 engine_;
 };
 
@@ -63,7 +63,7 @@ struct Rig {
     ScriptedRandom random;
     Handheld hh{sound, settings, clock, random};
 
-    GameState& s() { return hh.state(); }
+    GameState& s() { return hh.s_; }
     // Advances virtual time by ms, running every timer due on the way.
     void wait(Millis ms) { hh.run_until(hh.timers().now() + ms); }
     bool lit(ImageId id) const { return hh.images().visible(id); }

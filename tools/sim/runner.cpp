@@ -1,5 +1,6 @@
 #include "sim/runner.h"
 
+#include "core/stored_settings.h"
 #include "sim/draws.h"
 
 namespace gorvo::sim {
@@ -9,14 +10,12 @@ Simulation::Simulation(const StartValues& start, RandomSource& random,
     : clock_(start.clock_minutes),
       hh_(sound_, settings_, clock_, random),
       player_(hh_, clock_, std::move(events)) {
-    settings_.store("HiScore1", start.hiscore_a);
-    settings_.store("HiScore2", start.hiscore_b);
-    settings_.store("CtrlrOverlay", start.overlay ? 1 : 0);
+    settings_.store(std::string(stored::kHiScore1.name), start.hiscore_a);
+    settings_.store(std::string(stored::kHiScore2.name), start.hiscore_b);
+    settings_.store(std::string(stored::kCtrlrOverlay.name), start.overlay ? 1 : 0);
     clock_.attach(hh_.timers());
     hh_.load_settings();
-    // The splash window's start action.
-    hh_.state().game_mode = mode_closed;
-    hh_.Gam_Set_Mode();
+    hh_.enter_closed_case();  // the splash window's start action
     trace_.start(hh_.images());
 }
 

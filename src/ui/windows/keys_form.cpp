@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "core/stored_settings.h"
 #include "ui/key_choices.h"
 #include "ui/window_placement.h"
 
@@ -186,7 +187,7 @@ void KeysForm::btn_acceptClick() {
     if (!accept_->isEnabled()) return;
     const KeyChoices choices = selected_choices();
     for (int slot = 1; slot <= kControlCount; ++slot) {
-        settings_.write_int("Key" + std::to_string(slot), choices[slot - 1]);
+        settings_.write_int(stored::kKeys[slot - 1].name, choices[slot - 1]);
     }
     if (accepted_) accepted_(choices);
     leave();

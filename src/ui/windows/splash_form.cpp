@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "core/stored_settings.h"
 #include "platform/sound_drivers.h"
 #include "ui/windows/links.h"
 #include "ui/windows/splash_keys.h"
@@ -145,9 +146,9 @@ void TSplashForm::build_buttons() {
 
 void TSplashForm::read_settings(SettingsStore& settings) {
     // Any stored value other than a list position leaves the list empty, as on a first run.
-    const int mode = settings.read_int("SoundMode", -1);
+    const int mode = settings.read_int(stored::kSoundMode.name, stored::kSoundMode.default_value);
     cb_sound_->setCurrentIndex(platform::sound_driver_for_mode(mode) != nullptr ? mode : -1);
-    chb_splashscreen_->setChecked(settings.read_bool("SplashScreen", true));
+    chb_splashscreen_->setChecked(settings.read_bool(stored::kSplashScreen.name, true));
 }
 
 int TSplashForm::chosen_mode() const {
