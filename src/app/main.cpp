@@ -4,6 +4,7 @@
 #include "app/process_start.h"
 #include "app/program.h"
 #include "ui/key_repeat_x11.h"
+#include "ui/startup_marks.h"
 
 // The font and message-bus libraries keep their caches for the life of the process by design;
 // the leak checker of the sanitizer build is told so, and reports everything else.
@@ -13,7 +14,9 @@ extern "C" const char* __lsan_default_suppressions() {
 
 int main(int argc, char* argv[]) {
     gorvo::app::mark_process_start();
+    gorvo::ui::startup::mark("main");
     QApplication app(argc, argv);
+    gorvo::ui::startup::mark("qt_application");
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationName(QStringLiteral("Gorvo250"));
     // Ties the windows to the installed desktop entry (gorvo250.desktop): the task bar of a
