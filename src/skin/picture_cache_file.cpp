@@ -155,13 +155,17 @@ std::optional<CacheIndex> read_cache_index(std::istream& in, std::uint64_t file_
     }
     IndexReader index(bytes);
     CacheIndex entries;
+    // The pixels follow the index one picture after the other, to the end of the file.
+    std::uint64_t next_pixels = kHeaderSize + index_size;
     for (std::uint32_t i = 0; i < count; ++i) {
         std::string path;
         CacheEntry entry;
-        if (!read_entry(index, file_size, path, entry)) return std::nullopt;
+        if (!read_entry(index, file_size, path, entry) || entry.pixels_offset != next_pixels)
+            return std::nullopt;
+        next_pixels += pixel_bytes(entry);
         entries.insert_or_assign(std::move(path), entry);
     }
-    if (!index.at_end()) return std::nullopt;
+    if (!index.at_end() || next_pixels != file_size) return std::nullopt;
     return entries;
 }
 

@@ -1,0 +1,88 @@
+// The real program with its cache of decoded skin pictures damaged, or out of date with a
+// picture file damaged since: the cache is never believed. The game comes up as it would without
+// it, shows the very message it would show without it, and writes the cache anew.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+
+#include "fault/program_mirror.h"
+#include "fault/real_program.h"
+#include "skin/pictures.h"
+
+namespace gorvo::fault {
+namespace {
+
+class PictureCacheFault : public ::testing::Test {
+  protected:
+    GameRun run() {
+        ConfigHome home;
+        GameLaunch launch;
+        launch.working_dir = mirror.path();
+        launch.config_home = home.path();
+        launch.environment << QStringLiteral("XDG_CACHE_HOME=") + cache_home.path();
+        return run_game(launch);
+    }
+    QString cache_file() const {
+        return QDir(cache_home.path()).filePath(QStringLiteral("Quillmark/Gorvo250/skin-pictures"));
+    }
+    QByteArray cache_bytes() const {
+        QFile file(cache_file());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void write_cache(const QByteArray& bytes) const {
+        QFile file(cache_file());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    // A first run writes the cache once the game is on the screen.
+    void SetUp() override {
+        ASSERT_TRUE(cache_home.isValid());
+        const GameRun first = run();
+        ASSERT_TRUE(first.clean_exit()) << first.describe().toStdString();
+        pristine = cache_bytes();
+        ASSERT_GT(pristine.size(), 1 << 20);
+    }
+
+    ProgramMirror mirror;
+    QTemporaryDir cache_home{scratch_template()};
+    QByteArray pristine;
+};
+
+TEST_F(PictureCacheFault, ADamagedCacheIsWrittenAnewWithoutAWord) {
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"truncated", damaged(pristine, Damage::Truncated)},
+        {"corrupt", damaged(pristine, Damage::Corrupt)},
+        {"emptied", QByteArray()},
+        {"last byte changed", pristine.left(pristine.size() - 1) + char(~pristine.back())}};
+    for (const auto& [how, bytes] : cases) {
+        SCOPED_TRACE(how);
+        write_cache(bytes);
+        const GameRun game = run();
+        ASSERT_TRUE(game.clean_exit()) << game.describe().toStdString();
+        EXPECT_TRUE(game.messages.empty()) << game.describe().toStdString();
+        EXPECT_TRUE(game.main_window_shown());
+        EXPECT_TRUE(cache_bytes() == pristine);
+    }
+}
+
+TEST_F(PictureCacheFault, APictureDamagedSinceItWasCachedShowsTheDecodersMessage) {
+    const QString picture = QStringLiteral("Graphics/Skin/btn_jump_top.png");
+    ASSERT_TRUE(mirror.damage(picture, Damage::Corrupt));
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::current_path(mirror.path().toStdString());
+    const std::string expected = skin::load_picture(picture.toStdString()).error;
+    std::filesystem::current_path(here);
+    ASSERT_FALSE(expected.empty());
+
+    const GameRun game = run();
+    ASSERT_TRUE(game.clean_exit()) << game.describe().toStdString();
+    ASSERT_EQ(game.messages.size(), 1u) << game.describe().toStdString();
+    EXPECT_EQ(game.messages[0].text.toStdString(), expected);
+    EXPECT_EQ(game.messages[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(game.main_window_shown());
+}
+
+}  // namespace
+}  // namespace gorvo::fault
