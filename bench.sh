@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program and its benchmarks in Release and prints every figure on its own line as
 # "name value unit"; lines starting with '#' say how a figure was taken and what it aims at.
-# The desktop figures are taken on the real program under Xvfb (xvfb-run, xdotool).
+# The desktop figures are taken on the real program on an X server of its own (Xvfb, xdotool).
 #
 #   ./bench.sh [seconds of the idle and of the play phase, default 60]
 set -euo pipefail
@@ -26,7 +26,7 @@ fi
 program="$build/program"
 benches="$build/bench"
 echo "# $(date -u '+%Y-%m-%d %H:%M UTC') on $(uname -n): $(nproc) processors, load $(cut -d' ' -f1-3 /proc/loadavg)"
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+scripts/with-x-server.sh -s 1280x1024x24 \
     "$benches/gorvo250-bench-desktop" "$program" "$benches/gorvo250-bench-baseline" "$seconds"
 "$benches/gorvo250-bench-sound" "$program"
 "$benches/gorvo250-bench-skin" "$program"

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdarg>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -32,10 +33,14 @@ inline void print_missing(const std::string& name, const std::string& unit,
     std::fflush(stdout);
 }
 
-template <typename... Args>
-void print_note(const char* format, Args... args) {
+// A comment line, formatted as printf formats; the compiler checks the arguments against the
+// format as it does printf's.
+[[gnu::format(printf, 1, 2)]] inline void print_note(const char* format, ...) {
     std::printf("# ");
-    std::printf(format, args...);
+    std::va_list args;
+    va_start(args, format);
+    std::vprintf(format, args);
+    va_end(args);
     std::printf("\n");
     std::fflush(stdout);
 }

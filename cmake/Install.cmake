@@ -37,7 +37,8 @@ foreach(program gorvo250 gorvo250-sim gorvo250-skincheck)
     endif()
 endforeach()
 install(FILES ${GORVO_PROGRAM_DIR}/Config.ini ${GORVO_PROGRAM_DIR}/Readme.txt
-              ${GORVO_PROGRAM_DIR}/Whatsnew.txt
+              ${GORVO_PROGRAM_DIR}/Whatsnew.txt ${GORVO_PROGRAM_DIR}/gorvo250-sim.md
+              ${GORVO_PROGRAM_DIR}/gorvo250-skincheck.md
         DESTINATION ${GORVO_INSTALL_PROGRAM_DIR})
 install(DIRECTORY ${GORVO_PROGRAM_DIR}/Graphics ${GORVO_PROGRAM_DIR}/Sound
                   ${GORVO_PROGRAM_DIR}/Help

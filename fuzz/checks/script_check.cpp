@@ -17,7 +17,9 @@ std::string error_problem(const sim::ScriptError& error, std::string_view text) 
     if (error.line < 1 || error.line > most_lines(text))
         return "an error names line " + std::to_string(error.line);
     if (error.message.empty()) return "an error without a message";
-    const std::string prefix = "line " + std::to_string(error.line) + ": ";
+    if (error.column < 1) return "an error names column " + std::to_string(error.column);
+    const std::string prefix = "line " + std::to_string(error.line) + ", column " +
+                               std::to_string(error.column) + ": ";
     if (!sim::describe(error).starts_with(prefix)) return "the error text does not name its line";
     return {};
 }

@@ -47,28 +47,34 @@ class SkinLoad {
     }
 
   private:
-    bool fail(std::string message) {
+    // Stops the load with the game's message; `source` and `file` tell the skin's author where
+    // it came from.
+    bool fail(std::string message, SkinValue source, const std::filesystem::path& file = {}) {
         result_.status = SkinLoadResult::Status::Error;
         result_.message = std::move(message);
+        result_.error_source = std::move(source);
+        result_.error_file = file;
         return false;
     }
 
-    // Decodes `file` with its double-size companion, if it has one; no picture (and the load's
-    // error set) when the file cannot be decoded. A companion never stops the load.
-    PicturePtr decode(const std::filesystem::path& file) {
+    // Decodes `file` (named by `source`) with its double-size companion, if it has one; no
+    // picture (and the load's error set) when the file cannot be decoded. A companion never
+    // stops the load.
+    PicturePtr decode(const std::filesystem::path& file, SkinValue source) {
         DecodeResult decoded =
             cache_ ? std::move(cache_->load({file})[0]) : decode_with_companion(file);
         if (!decoded) {
-            fail(decoded.error);
+            fail(decoded.error, std::move(source), file);
             return nullptr;
         }
         return decoded.picture;
     }
 
     std::optional<std::uint32_t> colour(std::string_view key, std::string_view section) {
-        const ColourResult converted = parse_colour(ini_.read_string(section, key, "$00ff00ff"));
+        const std::string value = ini_.read_string(section, key, "$00ff00ff");
+        const ColourResult converted = parse_colour(value);
         if (!converted.ok()) {
-            fail(converted.error);
+            fail(converted.error, {std::string(section), std::string(key), value});
             return std::nullopt;
         }
         return converted.colour & kColourMask;
@@ -110,8 +116,11 @@ class SkinLoad {
         const std::string name = ini_.read_string("Fullscreen", "BackdropFile", "nil");
         if (!names_a_file(name)) return true;
         const std::filesystem::path file = file_in_folder(backdrop_dir_, name);
-        if (!is_existing_file(file)) return true;
-        PicturePtr picture = decode(file);
+        if (!is_existing_file(file)) {
+            result_.progress.backdrop_not_found = file;
+            return true;
+        }
+        PicturePtr picture = decode(file, {"Fullscreen", "BackdropFile", name});
         if (!picture) return false;
         images_.set_own_picture(im_backdrop, std::move(picture));
         layout_.backdrop_stretch = ini_.read_int("Fullscreen", "BackdropStretch", 0) != 0;
@@ -125,8 +134,11 @@ class SkinLoad {
         const std::string name = ini_.read_string("Fullscreen", "LogoFile", "nil");
         if (!names_a_file(name)) return true;
         const std::filesystem::path file = file_in_folder(backdrop_dir_, name);
-        if (!is_existing_file(file)) return true;
-        PicturePtr picture = decode(file);
+        if (!is_existing_file(file)) {
+            result_.progress.logo_not_found = file;
+            return true;
+        }
+        PicturePtr picture = decode(file, {"Fullscreen", "LogoFile", name});
         if (!picture) return false;
         Rect rect = images_[im_backdrop_logo].rect;
         rect.width = picture->width;
@@ -169,13 +181,14 @@ class SkinLoad {
     // The files are decoded all at once, then taken in order: the first that cannot be decoded
     // still stops the load with its message, and the images before it keep their pictures.
     bool load_images() {
-        // The file each image names (empty for none), and those of them that exist.
+        // The name each image gives, the file it names (empty for none), and those that exist.
+        std::vector<std::string> names(kSkinImageCount);
         std::vector<std::filesystem::path> named(kSkinImageCount);
         std::vector<std::filesystem::path> existing(kSkinImageCount);
         for (int n = 1; n <= kSkinImageCount; ++n) {
-            const std::string name = ini_.read_string(section_of(n), "Filename", "");
-            if (!names_a_file(name)) continue;
-            named[n - 1] = file_in_folder(skin_dir_, name);
+            names[n - 1] = ini_.read_string(section_of(n), "Filename", "");
+            if (!names_a_file(names[n - 1])) continue;
+            named[n - 1] = file_in_folder(skin_dir_, names[n - 1]);
             if (is_existing_file(named[n - 1])) existing[n - 1] = named[n - 1];
         }
         // Hidden images whose pictures the cache holds may get them after the first frame.
@@ -191,23 +204,25 @@ class SkinLoad {
         for (int n = 1; n <= kSkinImageCount; ++n) {
             const bool exists = !existing[n - 1].empty();
             if (later[n - 1]) cache_->hold(kSkinImages[n - 1], existing[n - 1]);
-            if (!load_image(n, named[n - 1], exists, later[n - 1], decoded[n - 1])) return false;
+            if (!load_image(n, names[n - 1], named[n - 1], exists, later[n - 1], decoded[n - 1]))
+                return false;
             result_.progress.images_done = n;
         }
         return true;
     }
 
-    // `file` is the file the image names, empty for none; `decoded` is what became of it when
-    // it exists, unless the cache gives its picture `later`.
-    bool load_image(int n, const std::filesystem::path& file, bool exists, bool later,
-                    DecodeResult& decoded) {
+    // `file` is the file the image names as `name`, empty for none; `decoded` is what became of
+    // it when it exists, unless the cache gives its picture `later`.
+    bool load_image(int n, const std::string& name, const std::filesystem::path& file, bool exists,
+                    bool later, DecodeResult& decoded) {
         const ImageId id = kSkinImages[n - 1];
         const std::string section = section_of(n);
         PictureSource& source = result_.progress.pictures[n - 1];
         if (!file.empty()) {
             source.file = file;
             if (exists) {
-                if (!later && !decoded) return fail(std::move(decoded.error));
+                if (!later && !decoded)
+                    return fail(std::move(decoded.error), {section, "Filename", name}, file);
                 if (!later) images_.set_own_picture(id, std::move(decoded.picture));
                 source.kind = PictureSource::Kind::File;
             } else {

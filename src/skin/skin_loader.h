@@ -49,7 +49,17 @@ struct SkinLoadProgress {
     int images_done = 0;                  // [Image1]..[ImageN] applied, N = images_done
     std::filesystem::path backdrop_file;  // the file loaded into im_backdrop, if any
     std::filesystem::path logo_file;      // the file loaded into im_backdrop_logo, if any
+    // A backdrop or logo file named that does not exist (the image is left as it was).
+    std::filesystem::path backdrop_not_found;
+    std::filesystem::path logo_not_found;
     std::array<PictureSource, kSkinImageCount> pictures{};  // [0] is [Image1]
+};
+
+// A key of the file as a load step read it.
+struct SkinValue {
+    std::string section;  // "Fullscreen", "Image12"
+    std::string key;      // "BgColor", "Filename"
+    std::string value;    // as written
 };
 
 struct SkinLoadResult {
@@ -61,6 +71,10 @@ struct SkinLoadResult {
     Status status = Status::Ok;
     std::string message;  // the text the game shows, for ConfigMissing and Error
     SkinLoadProgress progress;
+    // For Error: the key whose value stopped the load, and the picture file it named (empty for
+    // a colour).
+    SkinValue error_source;
+    std::filesystem::path error_file;
 };
 
 // Gfx_Load_Skin: loads `config` for the presentation (fullscreen or windowed) on a screen of the

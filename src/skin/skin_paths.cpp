@@ -19,8 +19,7 @@ std::string with_slashes(std::string_view text) {
 
 std::string folder_path(std::string_view value) {
     std::string folder = with_slashes(value);
-    if (folder.empty()) return "./";
-    if (folder.back() != '/') folder += '/';
+    if (!folder.empty() && folder.back() != '/') folder += '/';
     return folder;
 }
 

@@ -8,7 +8,8 @@
 namespace gorvo::skin {
 
 // A folder as written in the file: `\` and `/` both separate; a separator is appended when
-// missing; an empty value is the working directory ("./"), never the root of the file system.
+// missing. An empty value stays empty: it is the working directory (never the root of the file
+// system), and a file named in it is the name as it stands, so an absolute name is found.
 // A relative folder stays relative, so it resolves against the working directory.
 std::string folder_path(std::string_view value);
 

@@ -161,15 +161,18 @@ void TForm1::rebuild_frame() {
 }
 
 void TForm1::apply_presentation() {
+    // Fullscreen is left before the new size is set: a new size clears the widget's own
+    // fullscreen flag without telling the desktop, which would then keep the window covering
+    // the screen with the windowed case in its corner.
+    if (!fullscreen_mode_ && (windowState() & Qt::WindowFullScreen)) {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+    }
     // A fixed size: a window manager restoring a window from fullscreen may otherwise give it
     // back its fullscreen size, and the case is never meant to be resized.
-    const QSize size = painter_.frame().size();
-    setFixedSize(size);
+    setFixedSize(painter_.frame().size());
     if (fullscreen_mode_) {
         move(screen_origin());
         if (isVisible()) setWindowState(windowState() | Qt::WindowFullScreen);
-    } else if (windowState() & Qt::WindowFullScreen) {
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
     }
 }
 

@@ -32,10 +32,11 @@ TEST(ShippedDocuments, AreUtf8TextWithLineFeedsAndTheVersionFilledIn) {
 }
 
 // Whoever reads the Readme must find the things they need to use and change the program.
-TEST(ShippedDocuments, ReadmeNamesTheKeysTheSettingsFileAndTheSkinChecker) {
+TEST(ShippedDocuments, ReadmeNamesTheKeysTheSettingsFileAndTheTools) {
     const QString readme = QString::fromUtf8(read("Readme.txt"));
-    for (const char* needed : {"~/.config/Quillmark/Gorvo250.conf", "gorvo250-skincheck",
-                               "Config.ini", "Graphics/Skin/", "Sound/", "F12", "Ctrl"})
+    for (const char* needed :
+         {"~/.config/Quillmark/Gorvo250.conf", "gorvo250-skincheck", "gorvo250-skincheck.md",
+          "gorvo250-sim.md", "Config.ini", "Graphics/Skin/", "Sound/", "F12", "Ctrl"})
         EXPECT_TRUE(readme.contains(QLatin1String(needed))) << needed;
 }
 

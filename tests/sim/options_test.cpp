@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "sim/options.h"
+#include "sim/usage.h"
 
 namespace gorvo::sim {
 namespace {
@@ -74,6 +75,9 @@ TEST(SimOptions, UsageErrors) {
         const OptionsParse p = parse(args);
         EXPECT_FALSE(p.ok()) << joined;
     }
+    EXPECT_EQ(parse({"--fast", "s"}).error,
+              "unknown option --fast; the options are --draws, --seed, --clock, --hiscore-a, "
+              "--hiscore-b, --overlay, --help");
 }
 
 TEST(SimOptions, HelpNeedsNoScript) {

@@ -130,12 +130,32 @@ TEST(ScriptReader, TimeLimit) {
     EXPECT_EQ(error_line(std::to_string(kMaxScriptTime + 1) + " end\n"), 1);
 }
 
-TEST(ScriptReader, ErrorTextNamesTheLine) {
-    const ScriptParse p = parse_script("0 open\n1 fly\n");
-    ASSERT_FALSE(p.ok());
-    const std::string text = describe(*p.error);
-    EXPECT_EQ(text.rfind("line 2: ", 0), 0u) << text;
-    EXPECT_NE(text.find("'fly'"), std::string::npos) << text;
+TEST(ScriptReader, ErrorTextNamesTheLineTheColumnAndTheChoices) {
+    struct Case {
+        const char* text;
+        const char* start;  // of the error text
+    };
+    const Case cases[] = {
+        {"0 open\n  10\tup\n", "line 2, column 6: unknown action 'up'; the actions are "},
+        {"0 open\n10\n", "line 2, column 3: expected \"TIME ACTION\", found only '10'"},
+        {"0 open # now\n",
+         "line 1, column 8: expected \"TIME ACTION\", found 4 fields (a comment takes a line of "
+         "its own)"},
+        {"5 open\n x3 open\n", "line 2, column 2: time 'x3' is not a whole number"},
+        {"5 open\n\n   4 open\n", "line 3, column 4: time 4 is before the line above (5)"},
+    };
+    for (const Case& c : cases) {
+        const ScriptParse p = parse_script(c.text);
+        ASSERT_FALSE(p.ok()) << c.text;
+        const std::string text = describe(*p.error);
+        EXPECT_EQ(text.rfind(c.start, 0), 0u) << text;
+    }
+    // Every action is named among the choices.
+    const std::string unknown = describe(*parse_script("0 fly\n").error);
+    for (int i = 0; i < kActionCount; ++i) {
+        const std::string name(action_name(static_cast<Action>(i)));
+        EXPECT_NE(unknown.find(" " + name), std::string::npos) << name;
+    }
 }
 
 }  // namespace

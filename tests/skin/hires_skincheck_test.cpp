@@ -53,26 +53,29 @@ TEST_F(HiresCheck, CompanionsThatCannotBeUsedAreWarnedOfAfterTheirPicture) {
     folder.add_picture("png/s04n3p01.png", "skin/broken.png");
     folder.add_picture(kBrokenPng, "skin/broken@2x.png");
     const std::string skin = folder.dir("skin");
-    folder.write_config("[Common]\nSkinDir=" + skin +
-                        "\n[Image1]\nFilename=fits.png\n[Image2]\nFilename=wrong.png\n"
-                        "[Image3]\nFilename=broken.png\n[Image4]\nFilename=gone.png\n");
+    const std::string rect = "Width=4\nHeight=4\n";  // the pictures' own size: none is clipped
+    folder.write_config("[Common]\nSkinDir=" + skin + "\n[Image1]\nFilename=fits.png\n" + rect +
+                        "[Image2]\nFilename=wrong.png\n" + rect +
+                        "[Image3]\nFilename=broken.png\n" + rect + "[Image4]\nFilename=gone.png\n");
     const auto [status, lines] = run_check(folder.config());
-    EXPECT_EQ(status, 0);  // a companion never makes the load fail
-    ASSERT_EQ(lines.size(), 3u + kSkinImageCount + 2);
-    const Lines images(lines.begin() + 3, lines.begin() + 10);
+    EXPECT_EQ(status, 0);                                   // a companion never makes the load fail
+    ASSERT_EQ(lines.size(), 3u + kSkinImageCount + 2 + 2);  // and the placeholder's, the summary
+    const Lines images(lines.begin() + 3, lines.begin() + 11);
     // The decoder's own message ends the line; its start is checked below.
     EXPECT_EQ(
         images,
         (Lines{
-            "image 1 im_background_closed 0 0 0 0 file=" + skin + "fits.png 4x4 keyed",
-            "image 2 im_background_open 0 0 0 0 file=" + skin + "wrong.png 4x4 keyed",
+            "image 1 im_background_closed 0 0 4 4 file=" + skin + "fits.png 4x4 keyed",
+            "image 2 im_background_open 0 0 4 4 file=" + skin + "wrong.png 4x4 keyed",
             "warning: companion " + skin +
                 "wrong@2x.png not used: it is 9x9, twice the picture's size is 8x8",
-            "image 3 im_background_screen_1_top 0 0 0 0 file=" + skin + "broken.png 4x4 opaque",
+            "image 3 im_background_screen_1_top 0 0 4 4 file=" + skin + "broken.png 4x4 opaque",
             images[4],
             "image 4 im_background_screen_2_top 0 0 0 0 placeholder",
+            "where: [Image4] Filename names " + skin + "gone.png, which does not exist",
             "image 5 btn_game_a_down 0 0 0 0 unchanged",
         }));
+    EXPECT_EQ(lines.back(), "summary: pictures=3 placeholders=1 warnings=2");
     const std::string broken_start = "warning: companion " + skin +
                                      "broken@2x.png not used: " + "Cannot decode PNG picture '" +
                                      skin + "broken@2x.png': ";

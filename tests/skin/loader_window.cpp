@@ -84,7 +84,7 @@ TEST(LoaderWindow, ManualKeys) {
     EXPECT_EQ(read.height, 600);
     folder.write_config("[Manual]\nManualDir=\nManualWidth=-800\nManualHeight=abc\n");
     read = read_manual_settings(folder.config());
-    EXPECT_EQ(read.dir, "./");  // the working directory, not the root of the file system
+    EXPECT_EQ(read.dir, "");  // the working directory, not the root of the file system
     EXPECT_EQ(read.width, 0);
     EXPECT_EQ(read.height, 365);
 }

@@ -118,15 +118,15 @@ void Climber::decide(Millis now) {
     const GameState& s = hh_.state();
     const bool playing = s.game_mode == mode_game_a || s.game_mode == mode_game_b;
     if (!playing) return;  // a random press
-    const std::optional<Move> m =
-        s.play_enabled ? next_move(s.tobo_col, s.tobo_row, s.key_pos) : std::nullopt;
-    const bool blocked = m && m->hit_col >= 0 && s.cell(m->hit_col, m->hit_row) == 1;
-    if (m && !blocked && uniform(0, 19) != 0) {
+    std::optional<Move> m;
+    if (s.play_enabled) m = next_move(s.tobo_col, s.tobo_row, s.key_pos);
+    if (!m || (m->hit_col >= 0 && s.cell(m->hit_col, m->hit_row) == 1)) {
+        // No way, or an enemy in it. Waiting: Time does nothing during a game but show the
+        // button pressed.
+        press_for(now + uniform(50, 250), Control::Time, uniform(10, 40));
+    } else if (uniform(0, 19) != 0) {
         const Millis hold = m->control == Control::Jump ? uniform(5, 80) : uniform(95, 200);
         press_for(now + uniform(0, 120), m->control, hold);
-    } else if (!m || blocked) {
-        // Waiting: Time does nothing during a game but show the button pressed.
-        press_for(now + uniform(50, 250), Control::Time, uniform(10, 40));
     }
     // Otherwise, once in twenty, a random press of the climber's own.
 }

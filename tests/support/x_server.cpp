@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -114,13 +115,21 @@ XServer::~XServer() {
 
 void XServer::stop() {
     if (pid_ > 0) {
-        ::kill(pid_, SIGTERM);
         int status = 0;
-        const bool ended = wait_until([&] { return ::waitpid(pid_, &status, WNOHANG) == pid_; },
-                                      std::chrono::seconds(10), std::chrono::milliseconds(5));
-        if (!ended) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, &status, 0);
+        if (::waitpid(pid_, &status, WNOHANG) != pid_) {
+            ::kill(pid_, SIGTERM);
+            const bool ended = wait_until([&] { return ::waitpid(pid_, &status, WNOHANG) == pid_; },
+                                          std::chrono::seconds(10), std::chrono::milliseconds(5));
+            if (!ended) {
+                ::kill(pid_, SIGKILL);
+                ::waitpid(pid_, &status, 0);
+            }
+        } else if (!display_.empty()) {
+            // Whatever failed in the test, a server gone from under it explains it.
+            std::fprintf(stderr, "X server %s ended before its test did (%s %d); its output:\n%s\n",
+                         display_.c_str(), WIFSIGNALED(status) ? "signal" : "exit status",
+                         WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status),
+                         server_output().c_str());
         }
         pid_ = -1;
     }

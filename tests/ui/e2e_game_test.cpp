@@ -1,5 +1,6 @@
-// The real program on a real X server: open the case, start Game A from the keyboard, bring
-// Tobo in, and look at the screen where his segments are. Run under Xvfb by CTest.
+// The real program on an X server of its own: open the case, start Game A from the keyboard,
+// bring Tobo in, and look at the screen where his segments are. Every step waits for what the
+// screen shows, never for a fixed time.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -7,14 +8,18 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
+#include <chrono>
 #include <vector>
 
 #include "core/images.h"
-#include "skin/profile.h"
+#include "support/qt/game_screen.h"
+#include "support/qt/x_desktop.h"
+#include "support/x_server.h"
 
 namespace gorvo::test {
 namespace {
+
+using std::chrono::seconds;
 
 QCoreApplication& app() {
     static int argc = 1;
@@ -28,101 +33,11 @@ QString program_dir() {
     return QString::fromUtf8(qgetenv("GORVO_PROGRAM_DIR"));
 }
 
-QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(10000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QByteArray run_bytes(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(10000);
-    return p.readAllStandardOutput();
-}
-
-void pause_ms(int ms) {
-    QThread::msleep(static_cast<unsigned long>(ms));
-}
-
-void xdotool(const QStringList& args) {
-    run("xdotool", args);
-}
-
-QImage screenshot() {
-    QImage shot;
-    shot.loadFromData(run_bytes("import", {"-window", "root", "png:-"}), "PNG");
-    return shot.convertToFormat(QImage::Format_RGB32);
-}
-
-// A segment on the screen: the points where its picture is opaque and no other segment can
-// cover it, in screen coordinates.
-struct Segment {
-    std::vector<QPoint> points;
-};
-
-QRect rect_in(const skin::Profile& ini, int n) {
-    const std::string section = "Image" + std::to_string(n);
-    return QRect(ini.read_int(section, "Left", 0), ini.read_int(section, "Top", 0),
-                 ini.read_int(section, "Width", 0), ini.read_int(section, "Height", 0));
-}
-
-bool is_segment(ImageId id) {
-    const std::string_view name = kImageDefs[id].name;
-    return name.substr(0, 3) == "im_" && name.substr(0, 13) != "im_background";
-}
-
-bool under_another_segment(const skin::Profile& ini, ImageId id, QPoint p) {
-    for (int n = 1; n <= kSkinImageCount; ++n) {
-        const ImageId other = kSkinImages[n - 1];
-        if (other != id && is_segment(other) && rect_in(ini, n).contains(p)) return true;
-    }
-    return false;
-}
-
-Segment segment_on_screen(const skin::Profile& ini, ImageId id, QPoint window_origin) {
-    int n = 1;
-    while (n <= kSkinImageCount && kSkinImages[n - 1] != id)
-        ++n;
-    const std::string section = "Image" + std::to_string(n);
-    const QString skin_dir =
-        QString::fromStdString(ini.read_string("Common", "SkinDir", "")).replace('\\', '/');
-    const QString file = QString::fromStdString(ini.read_string(section, "Filename", ""));
-    const QImage picture(QDir(program_dir()).filePath(skin_dir + file));
-    const QPoint at = rect_in(ini, n).topLeft();
-    Segment s;
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            const QPoint p = at + QPoint(x, y);
-            if (qAlpha(picture.pixel(x, y)) > 200 && !under_another_segment(ini, id, p)) {
-                s.points.push_back(window_origin + p);
-            }
-        }
-    }
-    return s;
-}
-
-bool same_colour(QRgb a, QRgb b) {
-    return std::abs(qRed(a) - qRed(b)) <= 16 && std::abs(qGreen(a) - qGreen(b)) <= 16 &&
-           std::abs(qBlue(a) - qBlue(b)) <= 16;
-}
-
-// The share of the segment's points that look the same in both screenshots.
-double alike(const Segment& s, const QImage& a, const QImage& b) {
-    int same = 0;
-    for (const QPoint& p : s.points)
-        same += same_colour(a.pixel(p), b.pixel(p)) ? 1 : 0;
-    return s.points.empty() ? 0.0
-                            : static_cast<double>(same) / static_cast<double>(s.points.size());
-}
-
 class RealProgram : public ::testing::Test {
   protected:
     void SetUp() override {
         app();
         ASSERT_FALSE(program_dir().isEmpty()) << "GORVO_PROGRAM_DIR is not set";
-        ASSERT_FALSE(qgetenv("DISPLAY").isEmpty()) << "needs an X server (run under xvfb-run)";
         // Windowed, with a store of its own; straight into the game with no sound and no splash.
         QDir(config_home.path()).mkpath("Quillmark");
         QFile conf(config_home.filePath("Quillmark/Gorvo250.conf"));
@@ -130,8 +45,7 @@ class RealProgram : public ::testing::Test {
         conf.write("[General]\nFullscreenMode=0\nSoundMode=2\nSplashScreen=0\n");
         conf.close();
 
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("QT_QPA_PLATFORM");
+        QProcessEnvironment env = desktop.environment();
         env.insert("XDG_CONFIG_HOME", config_home.path());
         game.setProcessEnvironment(env);
         game.setWorkingDirectory(program_dir());
@@ -144,71 +58,78 @@ class RealProgram : public ::testing::Test {
             game.waitForFinished(5000);
         }
     }
-
-    // Where the window is, once it is on the screen.
-    std::optional<QPoint> window_origin() {
-        for (int tries = 0; tries < 100; ++tries) {
-            const QString id =
-                run("xdotool", {"search", "--onlyvisible", "--name", "^Gorvo250$"}).trimmed();
-            if (!id.isEmpty()) {
-                const QString shell =
-                    run("xdotool", {"getwindowgeometry", "--shell", id.split('\n').first()});
-                int x = -1, y = -1;
-                for (const QString& line : shell.split('\n')) {
-                    if (line.startsWith("X=")) x = line.mid(2).toInt();
-                    if (line.startsWith("Y=")) y = line.mid(2).toInt();
-                }
-                if (x >= 0 && y >= 0) return QPoint(x, y);
-            }
-            pause_ms(100);
-        }
-        return std::nullopt;
+    // Presses and releases a key in the game's window, which has the keyboard focus.
+    void key(const QString& window, const QString& name) {
+        desktop.xdotool({"windowfocus", "--sync", window});
+        desktop.xdotool({"key", name});
     }
+    std::string game_output() { return game.readAllStandardError().toStdString(); }
 
+    XServer server;  // 1280x1024x24
+    XDesktop desktop{server.display()};
     QTemporaryDir config_home;
     QProcess game;
 };
 
 TEST_F(RealProgram, GameAFromTheKeyboardBringsToboIn) {
-    const std::optional<QPoint> origin = window_origin();
-    ASSERT_TRUE(origin.has_value()) << "the window never appeared";
-    const std::optional<skin::Profile> ini =
-        skin::Profile::load(QDir(program_dir()).filePath("Config.ini").toStdString());
-    ASSERT_TRUE(ini.has_value());
-    const Segment entered = segment_on_screen(*ini, im_tobo_01_08, *origin);
-    const Segment waiting = segment_on_screen(*ini, im_tobo_01_09, *origin);
-    ASSERT_GT(entered.points.size(), 20u);
-    ASSERT_GT(waiting.points.size(), 20u);
-    pause_ms(500);
-    const QImage closed = screenshot();
+    const QString window = desktop.wait_for_window("^Gorvo250$", seconds(60));
+    ASSERT_FALSE(window.isEmpty()) << "the window never appeared; " << game_output();
+    const std::optional<GameScreen> screen =
+        GameScreen::load(program_dir(), desktop.geometry(window).topLeft(), QSize(1280, 1024));
+    ASSERT_TRUE(screen.has_value());
+    const std::vector<QPoint> entered = screen->segment(im_tobo_01_08);
+    const std::vector<QPoint> waiting = screen->segment(im_tobo_01_09);
+    const std::vector<QPoint> key_segment = screen->segment(im_key_00_a);
+    ASSERT_GT(entered.size(), 20u);
+    ASSERT_GT(waiting.size(), 20u);
+    ASSERT_GE(key_segment.size(), 10u);
+    QImage last;
+
+    // The closed case, painted: the case's picture where the segments will be.
+    const QImage closed_picture = screen->picture(im_background_closed);
+    const std::optional<QImage> closed = desktop.wait_for_screen(
+        [&](const QImage& shot) {
+            return alike(entered, shot, closed_picture) > 0.9 &&
+                   alike(waiting, shot, closed_picture) > 0.9;
+        },
+        seconds(30), &last);
+    ASSERT_TRUE(closed.has_value()) << "the closed case was never painted";
 
     // Open the case: every segment lit, Tobo at both places.
-    xdotool({"key", "5"});
-    pause_ms(700);
-    const QImage all_lit = screenshot();
-    EXPECT_LT(alike(entered, closed, all_lit), 0.5) << "the case did not open";
+    key(window, "5");
+    const std::optional<QImage> all_lit = desktop.wait_for_screen(
+        [&](const QImage& shot) {
+            return alike(entered, shot, *closed) < 0.5 && alike(waiting, shot, *closed) < 0.5 &&
+                   alike(key_segment, shot, *closed) < 0.5;
+        },
+        seconds(30), &last);
+    ASSERT_TRUE(all_lit.has_value()) << "the case did not open";
 
-    // Game A: Tobo waits below the screen while the game starts.
-    xdotool({"keydown", "1"});
-    pause_ms(300);
-    xdotool({"keyup", "1"});
-    pause_ms(3000);
-    const QImage before = screenshot();
-    EXPECT_GT(alike(waiting, before, all_lit), 0.8) << "Tobo is not at the waiting place";
-    EXPECT_LT(alike(entered, before, all_lit), 0.5) << "Tobo is on the screen too early";
+    // Game A: Tobo waits below the screen while the game starts; play begins when the key
+    // starts blinking.
+    key(window, "1");
+    const std::optional<QImage> playing = desktop.wait_for_screen(
+        [&](const QImage& shot) {
+            return alike(entered, shot, *all_lit) < 0.5 && alike(key_segment, shot, *all_lit) > 0.8;
+        },
+        seconds(30), &last);
+    ASSERT_TRUE(playing.has_value())
+        << "Game A never began: Tobo on the bottom row " << alike(entered, last, *all_lit)
+        << ", key " << alike(key_segment, last, *all_lit);
+    EXPECT_GT(alike(waiting, *playing, *all_lit), 0.8) << "Tobo is not at the waiting place";
 
-    // Up, held long enough for his first step, brings him onto the bottom row.
-    xdotool({"keydown", "Up"});
-    pause_ms(300);
-    xdotool({"keyup", "Up"});
-    pause_ms(300);
-    const QImage after = screenshot();
-    EXPECT_GT(alike(entered, after, all_lit), 0.8) << "Tobo did not come in";
-    EXPECT_LT(alike(waiting, after, all_lit), 0.5) << "Tobo is still waiting";
+    // Up, held until his first step, brings him onto the bottom row.
+    desktop.xdotool({"keydown", "Up"});
+    const std::optional<QImage> after = desktop.wait_for_screen(
+        [&](const QImage& shot) { return alike(entered, shot, *all_lit) > 0.8; }, seconds(30),
+        &last);
+    desktop.xdotool({"keyup", "Up"});
+    ASSERT_TRUE(after.has_value()) << "Tobo did not come in";
+    EXPECT_LT(alike(waiting, *after, *all_lit), 0.5) << "Tobo is still waiting";
 
     // Esc ends the program at once.
-    xdotool({"key", "Escape"});
-    EXPECT_TRUE(game.waitForFinished(5000));
+    key(window, "Escape");
+    EXPECT_TRUE(game.waitForFinished(10000));
     EXPECT_EQ(game.exitCode(), 0);
 }
 

@@ -1,6 +1,7 @@
 // Creation of the main window, its two presentations, the switch between them, and its frame.
 #include <QFile>
 #include <QSignalSpy>
+#include <QWindow>
 
 #include "window_fixture.h"
 
@@ -141,6 +142,21 @@ TEST_F(Presentation, StartingCentresTheWindowAndShowsTheClosedCase) {
     EXPECT_EQ(s().game_mode, mode_closed);
     EXPECT_TRUE(lit(im_background_closed));
     EXPECT_EQ(window->engine().armed_delay(), std::nullopt);
+    window->hide();
+}
+
+// The desktop is told of each switch: a window left fullscreen by the desktop would cover the
+// screen with the windowed case in its corner.
+TEST_F(Presentation, TheSwitchOfAShownWindowEntersAndLeavesTheDesktopsFullscreen) {
+    rig.settings.values["FullscreenMode"] = "1";
+    create({}, {1920, 1080});
+    window->start_game();
+    ASSERT_TRUE(window->windowHandle()->windowStates() & Qt::WindowFullScreen);
+    window->pm_10_fullscreenClick();
+    EXPECT_FALSE(window->windowHandle()->windowStates() & Qt::WindowFullScreen);
+    EXPECT_EQ(window->size(), QSize(605, 748));
+    window->pm_10_fullscreenClick();
+    EXPECT_TRUE(window->windowHandle()->windowStates() & Qt::WindowFullScreen);
     window->hide();
 }
 

@@ -11,6 +11,7 @@
 #include "sim/options.h"
 #include "sim/runner.h"
 #include "sim/script.h"
+#include "sim/usage.h"
 
 namespace {
 
@@ -68,7 +69,8 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const OptionsParse parsed = parse_options(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.ok()) {
-        std::cerr << "gorvo250-sim: " << parsed.error << '\n' << usage_text();
+        std::cerr << "gorvo250-sim: " << parsed.error << "\n\n"
+                  << usage_lines() << "Try 'gorvo250-sim --help' for more.\n";
         return kUsageError;
     }
     const Options& o = parsed.options;

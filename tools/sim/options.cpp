@@ -1,7 +1,10 @@
 #include "sim/options.h"
 
+#include <algorithm>
+#include <array>
 #include <limits>
 #include <set>
+#include <string_view>
 
 namespace gorvo::sim {
 
@@ -60,9 +63,22 @@ std::string apply(Options& o, const std::string& name, const std::string& value)
     return {};
 }
 
+// The options that take a value; --help is the only other.
+constexpr std::array<std::string_view, 6> kValueOptions = {
+    "--draws", "--seed", "--clock", "--hiscore-a", "--hiscore-b", "--overlay"};
+
 bool takes_value(const std::string& name) {
-    return name == "--draws" || name == "--seed" || name == "--clock" || name == "--hiscore-a" ||
-           name == "--hiscore-b" || name == "--overlay";
+    return std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
+}
+
+std::string unknown_option(const std::string& name) {
+    std::string text = "unknown option " + name + "; the options are";
+    for (std::string_view option : kValueOptions) {
+        text += ' ';
+        text += option;
+        text += ',';
+    }
+    return text + " --help";
 }
 
 }  // namespace
@@ -85,7 +101,7 @@ OptionsParse parse_options(const std::vector<std::string>& args) {
         }
         const std::size_t eq = arg.find('=');
         const std::string name = arg.substr(0, eq);
-        if (!takes_value(name)) return {r.options, "unknown option " + name};
+        if (!takes_value(name)) return {r.options, unknown_option(name)};
         std::string value;
         if (eq != std::string::npos) {
             value = arg.substr(eq + 1);
@@ -102,19 +118,6 @@ OptionsParse parse_options(const std::vector<std::string>& args) {
         return {r.options, "give --draws or --seed, not both"};
     if (!have_script) return {r.options, "no SCRIPT given (use - for standard input)"};
     return r;
-}
-
-std::string usage_text() {
-    return "Usage: gorvo250-sim [options] SCRIPT\n"
-           "Runs the game's engine on a virtual clock from SCRIPT (- reads standard input) and\n"
-           "prints a trace of what a player would see and hear.\n"
-           "\n"
-           "  --draws FILE      random draws: whitespace-separated non-negative integers\n"
-           "  --seed N          use the program's own generator seeded with N\n"
-           "  --clock HH:MM     wall-clock time at virtual time 0 (default 00:00)\n"
-           "  --hiscore-a N     stored Game A high score (default 0)\n"
-           "  --hiscore-b N     stored Game B high score (default 0)\n"
-           "  --overlay 0|1     stored controller-overlay setting (default 1)\n";
 }
 
 }  // namespace gorvo::sim

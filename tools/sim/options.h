@@ -29,6 +29,4 @@ struct OptionsParse {
 // or after '='; each may be given once; exactly one SCRIPT is required.
 OptionsParse parse_options(const std::vector<std::string>& args);
 
-std::string usage_text();
-
 }  // namespace gorvo::sim

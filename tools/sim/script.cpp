@@ -6,11 +6,35 @@ namespace gorvo::sim {
 
 namespace {
 
-constexpr std::array<std::string_view, kActionCount> kActionNames = {
-    "game_a_down", "game_a_up",      "game_b_down", "game_b_up", "time_down", "time_up",
-    "acl_down",    "acl_up",         "up_down",     "up_up",     "left_down", "left_up",
-    "right_down",  "right_up",       "down_down",   "down_up",   "jump_down", "jump_up",
-    "open",        "reset_hiscores", "end"};
+struct ActionText {
+    std::string_view name;
+    std::string_view meaning;
+};
+
+// In Action order.
+constexpr std::array<ActionText, kActionCount> kActions = {{
+    {"game_a_down", "press Game A"},
+    {"game_a_up", "release Game A"},
+    {"game_b_down", "press Game B"},
+    {"game_b_up", "release Game B"},
+    {"time_down", "press Time"},
+    {"time_up", "release Time"},
+    {"acl_down", "press ACL"},
+    {"acl_up", "release ACL"},
+    {"up_down", "press up on the cross pad"},
+    {"up_up", "release up"},
+    {"left_down", "press left on the cross pad"},
+    {"left_up", "release left"},
+    {"right_down", "press right on the cross pad"},
+    {"right_up", "release right"},
+    {"down_down", "press down on the cross pad"},
+    {"down_up", "release down"},
+    {"jump_down", "press jump"},
+    {"jump_up", "release jump"},
+    {"open", "click the closed case (nothing while the case is open)"},
+    {"reset_hiscores", "the menu command \"Reset Hiscores\""},
+    {"end", "run what is due up to TIME, print the last line and stop"},
+}};
 
 bool is_blank(char c) {
     return c == ' ' || c == '\t';
@@ -81,46 +105,80 @@ std::string quoted(std::string_view s) {
     return q;
 }
 
+// "game_a_down, game_a_up, ..., end": the choices named when an action is unknown.
+std::string action_list() {
+    std::string list;
+    for (const ActionText& a : kActions) {
+        if (!list.empty()) list += ", ";
+        list += a.name;
+    }
+    return list;
+}
+
+// The 1-based column at which `field`, a view into `line`, starts.
+int column_of(std::string_view line, std::string_view field) {
+    return static_cast<int>(field.data() - line.data()) + 1;
+}
+
 struct LineResult {
     std::optional<ScriptEvent> event;
     std::string error;
+    int column = 0;  // of the fault; of the time when the line is read
 };
+
+LineResult field_count_error(std::string_view line, const std::vector<std::string_view>& fields) {
+    const std::string expected = "expected \"TIME ACTION\", found ";
+    if (fields.size() == 1) {
+        // Where the second field should have begun.
+        return {std::nullopt, expected + "only " + quoted(fields[0]),
+                column_of(line, fields[0]) + static_cast<int>(fields[0].size())};
+    }
+    std::string error = expected + std::to_string(fields.size()) + " fields";
+    if (fields[2].front() == '#') error += " (a comment takes a line of its own)";
+    return {std::nullopt, error, column_of(line, fields[2])};
+}
 
 LineResult parse_line(std::string_view line, int number) {
     const std::vector<std::string_view> fields = split_fields(line);
-    if (fields.size() != 2) {
-        return {std::nullopt, "expected \"TIME ACTION\", found " + std::to_string(fields.size()) +
-                                  " field" + (fields.size() == 1 ? "" : "s")};
-    }
+    if (fields.size() != 2) return field_count_error(line, fields);
     const std::optional<Millis> time = parse_time(fields[0]);
     if (!time) {
-        return {std::nullopt, "time " + quoted(fields[0]) +
-                                  " is not a whole number of milliseconds from 0 to " +
-                                  std::to_string(kMaxScriptTime)};
+        return {std::nullopt,
+                "time " + quoted(fields[0]) + " is not a whole number of milliseconds from 0 to " +
+                    std::to_string(kMaxScriptTime),
+                column_of(line, fields[0])};
     }
     const std::optional<Action> action = action_by_name(fields[1]);
-    if (!action) return {std::nullopt, "unknown action " + quoted(fields[1])};
-    return {ScriptEvent{*time, *action, number}, {}};
+    if (!action) {
+        return {std::nullopt,
+                "unknown action " + quoted(fields[1]) + "; the actions are " + action_list(),
+                column_of(line, fields[1])};
+    }
+    return {ScriptEvent{*time, *action, number}, {}, column_of(line, fields[0])};
 }
 
 }  // namespace
 
 std::string_view action_name(Action a) {
-    return kActionNames[static_cast<int>(a)];
+    return kActions[static_cast<int>(a)].name;
+}
+
+std::string_view action_meaning(Action a) {
+    return kActions[static_cast<int>(a)].meaning;
 }
 
 std::optional<Action> action_by_name(std::string_view name) {
     for (int i = 0; i < kActionCount; ++i) {
-        if (kActionNames[i] == name) return static_cast<Action>(i);
+        if (kActions[i].name == name) return static_cast<Action>(i);
     }
     return std::nullopt;
 }
 
 namespace {
 
-ScriptParse rejected(int line, std::string message) {
+ScriptParse rejected(int line, int column, std::string message) {
     ScriptParse r;
-    r.error = ScriptError{line, std::move(message)};
+    r.error = ScriptError{line, column, std::move(message)};
     return r;
 }
 
@@ -135,12 +193,12 @@ ScriptParse parse_script(std::string_view text) {
         const int number = static_cast<int>(i) + 1;
         if (is_skipped(lines[i])) continue;
         LineResult line = parse_line(lines[i], number);
-        if (!line.event) return rejected(number, line.error);
+        if (!line.event) return rejected(number, line.column, line.error);
         const ScriptEvent& e = *line.event;
         if (e.time < last_time) {
-            return rejected(number, "time " + std::to_string(e.time) +
-                                        " is before the line above (" + std::to_string(last_time) +
-                                        ")");
+            return rejected(number, line.column,
+                            "time " + std::to_string(e.time) + " is before the line above (" +
+                                std::to_string(last_time) + ")");
         }
         last_time = e.time;
         if (ended) continue;  // checked, never run
@@ -155,7 +213,8 @@ ScriptParse parse_script(std::string_view text) {
 }
 
 std::string describe(const ScriptError& e) {
-    return "line " + std::to_string(e.line) + ": " + e.message;
+    return "line " + std::to_string(e.line) + ", column " + std::to_string(e.column) + ": " +
+           e.message;
 }
 
 }  // namespace gorvo::sim

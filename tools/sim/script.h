@@ -37,6 +37,8 @@ enum class Action {
 constexpr int kActionCount = 21;
 
 std::string_view action_name(Action a);
+// What the action does, in a few words ("press Game A").
+std::string_view action_meaning(Action a);
 std::optional<Action> action_by_name(std::string_view name);
 
 // Beyond this a run could take days of real time in the clock mode; the reader refuses it.
@@ -56,7 +58,8 @@ struct Script {
 };
 
 struct ScriptError {
-    int line = 0;
+    int line = 0;    // 1-based
+    int column = 0;  // 1-based, in bytes: where the fault begins
     std::string message;
 };
 
@@ -70,7 +73,7 @@ struct ScriptParse {
 // non-blank character is '#' are skipped; every other line must be "TIME ACTION".
 ScriptParse parse_script(std::string_view text);
 
-// "line 7: unknown action 'jmp'".
+// "line 7, column 5: unknown action 'jmp'; the actions are ...".
 std::string describe(const ScriptError& e);
 
 }  // namespace gorvo::sim

@@ -8,6 +8,7 @@
 #include "report.h"
 #include "skin/pictures.h"
 #include "skin/skin_loader.h"
+#include "usage.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ using namespace gorvo;
 constexpr int kLoadCompleted = 0;
 constexpr int kGameError = 1;
 constexpr int kUsageError = 2;
+constexpr int kPictureMissing = 3;  // with --strict
 
 int decode(const skincheck::Options& options) {
     const skin::DecodeResult decoded = skin::load_picture(options.picture);
@@ -34,11 +36,13 @@ int decode(const skincheck::Options& options) {
 int load(const skincheck::Options& options) {
     Images images;
     skin::WindowLayout layout;
+    const std::filesystem::path config = options.config.value_or(skin::default_config_path());
     const skin::SkinLoadResult result =
-        skin::Gfx_Load_Skin(options.config.value_or(skin::default_config_path()),
-                            options.fullscreen, options.screen, layout, images);
-    std::cout << skincheck::describe_load(result, layout, images);
-    return result.status == skin::SkinLoadResult::Status::Ok ? kLoadCompleted : kGameError;
+        skin::Gfx_Load_Skin(config, options.fullscreen, options.screen, layout, images);
+    const skincheck::LoadReport report = skincheck::describe_load(config, result, layout, images);
+    std::cout << report.text;
+    if (result.status != skin::SkinLoadResult::Status::Ok) return kGameError;
+    return options.strict && report.missing > 0 ? kPictureMissing : kLoadCompleted;
 }
 
 }  // namespace
@@ -47,7 +51,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const skincheck::ParsedOptions parsed = skincheck::parse_options(arguments);
     if (!parsed.error.empty()) {
-        std::cerr << "gorvo250-skincheck: " << parsed.error << "\n\n" << skincheck::kUsage;
+        std::cerr << "gorvo250-skincheck: " << parsed.error << "\n\n"
+                  << skincheck::usage_lines() << "Try 'gorvo250-skincheck --help' for more.\n";
         return kUsageError;
     }
     switch (parsed.options.mode) {

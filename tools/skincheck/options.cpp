@@ -4,27 +4,6 @@
 
 namespace gorvo::skincheck {
 
-const char* const kUsage =
-    "Usage: gorvo250-skincheck [--config FILE] [--fullscreen] [--screen WxH]\n"
-    "  or:  gorvo250-skincheck --decode PICTURE OUT.pam\n"
-    "\n"
-    "Loads Config.ini and every picture it names as the game does, and prints the window,\n"
-    "backdrop, logo and the 147 skin images it got.\n"
-    "\n"
-    "  --config FILE     the configuration file (default: Config.ini in the program's folder)\n"
-    "  --fullscreen      load for the fullscreen presentation (default: windowed)\n"
-    "  --screen WxH      screen size for fullscreen sizing and centring (default: 1920x1080;\n"
-    "                    the checker does not ask the display)\n"
-    "  --decode PICTURE OUT.pam\n"
-    "                    decode one picture as the game would and write it as an RGBA PAM file\n"
-    "  --help            this text\n"
-    "\n"
-    "A picture's double-size companion NAME@2x.EXT that cannot be decoded or is not exactly\n"
-    "twice the picture's size is reported on a 'warning: ' line after the picture's line.\n"
-    "Relative folders named in the file resolve against the working directory.\n"
-    "Exit status: 0 the load completed; 1 the game would show an error (printed as\n"
-    "'error: TEXT'); 2 usage error.\n";
-
 namespace {
 
 std::optional<int> parse_size(std::string_view text) {
@@ -64,6 +43,9 @@ ParsedOptions parse_options(const std::vector<std::string>& arguments) {
             return parsed;
         } else if (arg == "--fullscreen") {
             options.fullscreen = true;
+            load_options = true;
+        } else if (arg == "--strict") {
+            options.strict = true;
             load_options = true;
         } else if (arg == "--config" && remaining >= 1) {
             options.config = arguments[++i];

@@ -18,6 +18,7 @@ struct Options {
     Mode mode = Mode::Load;
     std::optional<std::filesystem::path> config;  // none: Config.ini beside the program
     bool fullscreen = false;
+    bool strict = false;  // --strict: a picture named that does not exist fails the check
     skin::ScreenSize screen = kDefaultScreen;
     std::filesystem::path picture;  // --decode
     std::filesystem::path output;   // --decode
@@ -32,7 +33,5 @@ ParsedOptions parse_options(const std::vector<std::string>& arguments);
 
 // "WxH" with both sizes from 1 to 16384; no value otherwise.
 std::optional<skin::ScreenSize> parse_screen(const std::string& text);
-
-extern const char* const kUsage;
 
 }  // namespace gorvo::skincheck
