@@ -51,6 +51,8 @@ class FirstFrame : public ProgramTest {
     // Hands `event` to the main window as the desktop would, and says whether everything had
     // been made when the window got it.
     std::optional<bool> made_when_handed(QEvent& event) {
+        // The first frame has not been drawn yet: the input is the first thing to happen.
+        EXPECT_FALSE(program->fully_created());
         FirstInputWatch watch([this] { return everything_made(); });
         program->main_window().installEventFilter(&watch);
         QApplication::sendEvent(&program->main_window(), &event);

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "fault/program_mirror.h"
@@ -36,6 +37,10 @@ class PictureCacheFault : public ::testing::Test {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes);
     }
+    QByteArray picture_file_bytes() const {
+        QFile file(QDir(mirror.path()).filePath(QStringLiteral("Graphics/Skin/btn_jump_top.png")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     // A first run writes the cache once the game is on the screen.
     void SetUp() override {
         ASSERT_TRUE(cache_home.isValid());
@@ -55,7 +60,9 @@ TEST_F(PictureCacheFault, ADamagedCacheIsWrittenAnewWithoutAWord) {
         {"truncated", damaged(pristine, Damage::Truncated)},
         {"corrupt", damaged(pristine, Damage::Corrupt)},
         {"emptied", QByteArray()},
-        {"last byte changed", pristine.left(pristine.size() - 1) + char(~pristine.back())}};
+        {"last byte changed", pristine.left(pristine.size() - 1) + char(~pristine.back())},
+        {"written twice over", pristine + pristine},
+        {"a picture file in its place", picture_file_bytes()}};
     for (const auto& [how, bytes] : cases) {
         SCOPED_TRACE(how);
         write_cache(bytes);
@@ -65,6 +72,17 @@ TEST_F(PictureCacheFault, ADamagedCacheIsWrittenAnewWithoutAWord) {
         EXPECT_TRUE(game.main_window_shown());
         EXPECT_TRUE(cache_bytes() == pristine);
     }
+}
+
+TEST_F(PictureCacheFault, ACacheThatCannotBeWrittenIsDoneWithout) {
+    // A folder where the cache file belongs: it can be neither read nor replaced.
+    ASSERT_TRUE(QFile::remove(cache_file()));
+    ASSERT_TRUE(QDir().mkpath(cache_file() + QStringLiteral("/in-the-way")));
+    const GameRun game = run();
+    ASSERT_TRUE(game.clean_exit()) << game.describe().toStdString();
+    EXPECT_TRUE(game.messages.empty()) << game.describe().toStdString();
+    EXPECT_TRUE(game.main_window_shown());
+    EXPECT_TRUE(QFileInfo(cache_file()).isDir());
 }
 
 TEST_F(PictureCacheFault, APictureDamagedSinceItWasCachedShowsTheDecodersMessage) {
