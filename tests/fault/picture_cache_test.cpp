@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <string>
 
 #include "fault/program_mirror.h"
 #include "fault/real_program.h"
@@ -55,24 +56,53 @@ class PictureCacheFault : public ::testing::Test {
     QByteArray pristine;
 };
 
-TEST_F(PictureCacheFault, ADamagedCacheIsWrittenAnewWithoutAWord) {
-    const std::pair<const char*, QByteArray> cases[] = {
-        {"truncated", damaged(pristine, Damage::Truncated)},
-        {"corrupt", damaged(pristine, Damage::Corrupt)},
-        {"emptied", QByteArray()},
-        {"last byte changed", pristine.left(pristine.size() - 1) + char(~pristine.back())},
-        {"written twice over", pristine + pristine},
-        {"a picture file in its place", picture_file_bytes()}};
-    for (const auto& [how, bytes] : cases) {
-        SCOPED_TRACE(how);
-        write_cache(bytes);
-        const GameRun game = run();
-        ASSERT_TRUE(game.clean_exit()) << game.describe().toStdString();
-        EXPECT_TRUE(game.messages.empty()) << game.describe().toStdString();
-        EXPECT_TRUE(game.main_window_shown());
-        EXPECT_TRUE(cache_bytes() == pristine);
+// Each way the cache is damaged, a program run of its own.
+enum class CacheDamage { Truncated, Corrupt, Emptied, LastByte, WrittenTwice, PictureFile };
+
+class DamagedCacheFault : public PictureCacheFault,
+                          public ::testing::WithParamInterface<CacheDamage> {
+  protected:
+    QByteArray damaged_cache() const {
+        switch (GetParam()) {
+            case CacheDamage::Truncated:
+                return damaged(pristine, Damage::Truncated);
+            case CacheDamage::Corrupt:
+                return damaged(pristine, Damage::Corrupt);
+            case CacheDamage::Emptied:
+                return {};
+            case CacheDamage::LastByte:
+                return pristine.left(pristine.size() - 1) + char(~pristine.back());
+            case CacheDamage::WrittenTwice:
+                return pristine + pristine;
+            case CacheDamage::PictureFile:
+                return picture_file_bytes();
+        }
+        return {};
     }
+};
+
+TEST_P(DamagedCacheFault, IsWrittenAnewWithoutAWord) {
+    const QByteArray bytes = damaged_cache();
+    ASSERT_NE(bytes, pristine);
+    write_cache(bytes);
+    const GameRun game = run();
+    ASSERT_TRUE(game.clean_exit()) << game.describe().toStdString();
+    EXPECT_TRUE(game.messages.empty()) << game.describe().toStdString();
+    EXPECT_TRUE(game.main_window_shown());
+    EXPECT_TRUE(cache_bytes() == pristine);
 }
+
+std::string damage_name(const ::testing::TestParamInfo<CacheDamage>& info) {
+    const char* const names[] = {"Truncated",       "Corrupt",          "Emptied",
+                                 "LastByteChanged", "WrittenTwiceOver", "APictureFile"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, DamagedCacheFault,
+                         ::testing::Values(CacheDamage::Truncated, CacheDamage::Corrupt,
+                                           CacheDamage::Emptied, CacheDamage::LastByte,
+                                           CacheDamage::WrittenTwice, CacheDamage::PictureFile),
+                         damage_name);
 
 TEST_F(PictureCacheFault, ACacheThatCannotBeWrittenIsDoneWithout) {
     // A folder where the cache file belongs: it can be neither read nor replaced.

@@ -173,7 +173,7 @@ TEST_F(DamagedCache, CutShortAnywhere) {
 
 TEST_F(DamagedCache, ChangedBytes) {
     std::mt19937 random(250);
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < 150; ++round) {
         std::vector<std::uint8_t> changed = pristine;
         for (int i = 0; i <= round % 4; ++i) {
             std::uint8_t& byte = changed[random() % changed.size()];
