@@ -57,6 +57,18 @@ void RunningProgram::read_output() {
     if (ok) reported_ = ms;
 }
 
+std::vector<std::pair<std::string, double>> RunningProgram::startup_marks() const {
+    std::vector<std::pair<std::string, double>> marks;
+    for (const QByteArray& line : error_output_.split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() != 5 || fields[0] != "startup_mark") continue;
+        bool ok = false;
+        const double ms = fields[1].toDouble(&ok);
+        if (ok) marks.emplace_back(fields[4].toStdString(), ms);
+    }
+    return marks;
+}
+
 std::optional<double> RunningProgram::wait_first_paint(int timeout_ms) {
     const Clock::time_point give_up = Clock::now() + std::chrono::milliseconds(timeout_ms);
     while (!reported_ && running() && Clock::now() < give_up) {

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace gorvo::bench {
 
@@ -19,7 +22,8 @@ using Clock = std::chrono::steady_clock;
 double steady_ms(Clock::time_point t);
 
 // A settings folder (XDG_CONFIG_HOME) of its own, written so that the game starts at once:
-// "(no sound)" chosen, no splash window, the windowed presentation.
+// "(no sound)" chosen, no splash window, the windowed presentation. It is the game's cache folder
+// (XDG_CACHE_HOME) as well.
 class GameConfigHome {
   public:
     GameConfigHome();
@@ -57,6 +61,9 @@ class RunningProgram {
     std::optional<double> wait_first_paint(int timeout_ms);
     // The figure the program itself reported, once seen.
     std::optional<double> reported_first_paint() const { return reported_; }
+    // The start-up marks the program wrote so far ("startup_mark <ms> <cpu ms> <faults> <what>"):
+    // each step's milliseconds from main(), by name, in the order written.
+    std::vector<std::pair<std::string, double>> startup_marks() const;
     // Lets `ms` pass, reading the program's output meanwhile so that it never blocks on it.
     void pause(int ms);
     // Waits for the program to end by itself; true if it did, with exit code 0.

@@ -10,6 +10,7 @@
 #include "app/process_start.h"
 #include "app/program.h"
 #include "ui/key_repeat_x11.h"
+#include "ui/startup_marks.h"
 
 // The font and message-bus libraries keep their caches for the life of the process by design,
 // and Qt's Wayland platform leaves protocol objects still in flight (a pointer event, an
@@ -36,7 +37,9 @@ std::vector<std::string> arguments(const QApplication& app) {
 
 int main(int argc, char* argv[]) {
     gorvo::app::mark_process_start();
+    gorvo::ui::startup::mark("main");
     QApplication app(argc, argv);
+    gorvo::ui::startup::mark("qt_application");
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationName(QStringLiteral("Gorvo250"));
     // Ties the windows to the installed desktop entry (gorvo250.desktop): the task bar of a

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "skin/skin_loader.h"
 #include "ui/replays_warning.h"
 #include "ui/settings_warning.h"
+#include "ui/startup_marks.h"
 #include "ui/windows/about_form.h"
 #include "ui/windows/keys_form.h"
 #include "ui/windows/links.h"
@@ -25,6 +27,13 @@
 namespace gorvo::app {
 
 namespace {
+
+// The user's cache folder ($XDG_CACHE_HOME/Quillmark/Gorvo250 on Linux).
+std::filesystem::path default_picture_cache() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (folder.isEmpty()) return {};
+    return std::filesystem::path(folder.toStdString()) / "skin-pictures";
+}
 
 void report_first_paint() {
     std::fprintf(stderr, "first_paint %lld\n", ms_since_process_start());
@@ -37,17 +46,24 @@ Program::Program(ProgramSetup setup)
     : setup_(std::move(setup)),
       config_(setup_.config.value_or(skin::default_config_path())),
       settings_(make_store()),
+      picture_cache_(setup_.picture_cache.value_or(default_picture_cache())),
       sound_(library_, *settings_),
       script_clock_(setup_.replay ? setup_.replay->header.clock_minutes.value_or(0) : 0),
       script_settings_(setup_.replay ? setup_.replay->header : replay::Header{}),
       random_(setup_.replay ? setup_.replay->header.seed.value_or(0) : platform::clock_seed()),
       handheld_(sound_, handheld_settings(), handheld_clock(), random_) {
+    ui::startup::mark("settings_store");
     script_clock_.attach(handheld_.timers());
     if (!setup_.open_url) setup_.open_url = ui::desktop_url_opener();
+    // The first frame waits only for the pictures it shows; the cache is written after it.
+    picture_cache_.hold_hidden_pictures();
+    picture_cache_.hold_writes();
     ui::MainWindowSetup window_setup;
     window_setup.config = config_;
     window_setup.show_error = [this](const QString& text) { show_error(text); };
+    window_setup.picture_cache = &picture_cache_;
     window_ = std::make_unique<ui::TForm1>(handheld_, *settings_, std::move(window_setup));
+    ui::startup::mark("main_window");
     settings_->set_write_failure_handler(
         [this] { ui::warn_settings_not_kept(window_.get(), settings_->location()); });
     // Nothing else is made for a program that cannot run: without Config.ini there is no game
@@ -57,17 +73,36 @@ Program::Program(ProgramSetup setup)
     // now, before the player changes anything.
     if (settings_->write_failed()) ui::warn_settings_not_kept(window_.get(), settings_->location());
     QObject::connect(window_.get(), &ui::TForm1::closing, window_.get(), [this] { close_step(); });
-    create_context_menu();
     keyboard_return_ = new ui::KeyboardReturn(*window_, window_.get());
     if (qEnvironmentVariableIsSet("GORVO_REPORT_FIRST_PAINT")) {
         window_->set_first_paint_hook([] { report_first_paint(); });
     }
 
-    create_secondary_windows();
+    // The rest of the creation, in its order: the skin's held pictures, the menus, the key
+    // settings and manual windows, the splash window.
+    later_.add([this] { give_held_pictures(); });
+    later_.add([this] { create_context_menu(); });
+    later_.add([this] { create_secondary_windows(); });
+    later_.add([this] { create_splash(); });
+    later_.add([] { ui::startup::mark("later_parts"); });
+    const ui::SplashChoice choice = ui::read_splash_choice(*settings_);
+    if (choice.skip_path()) {
+        // The splash window is never seen in this run: the game starts at once, and what its
+        // first frame does not show is made right after it.
+        splash_pending_ = false;
+        created_ = start_action(choice);
+        if (created_) later_.arm(*window_);
+    } else {
+        // The splash window comes first, so it and everything before it is made now.
+        later_.finish();
+        created_ = true;
+    }
+    ui::startup::mark("created");
     // Pads come once the window is on screen: the controller layer takes a while to look at
     // every input device, and no pad acts before the window is there to be active.
+    if (!created_) return;
     window_->after_first_paint([this] { create_gamepad(); });
-    create_splash();
+    window_->after_first_paint([this] { picture_cache_.release_writes(); });
 }
 
 // A pad acts through the same press and release actions as the keys; while a game runs and a
@@ -96,6 +131,13 @@ std::unique_ptr<platform::QtSettingsStore> Program::make_store() const {
     return std::make_unique<platform::QtSettingsStore>();
 }
 
+void Program::give_held_pictures() {
+    // Taken from the cache, whose files were all checked before the first frame: a message here
+    // means a picture file changed in the meantime.
+    for (const std::string& problem : picture_cache_.give_held_pictures(handheld_.images()))
+        show_error(QString::fromStdString(problem));
+}
+
 void Program::create_context_menu() {
     ui::ContextMenuCommands commands;
     commands.show_about = [this] { about().show_about(); };
@@ -111,6 +153,32 @@ void Program::create_context_menu() {
     };
     menu_ = std::make_unique<ui::ContextMenu>(*window_, handheld_, *settings_, std::move(commands));
     game_menu_ = std::make_unique<ui::GameMenu>(*window_, *menu_);
+    if (splash_item_ticked_) menu_->tick_splash_item(*splash_item_ticked_);
+}
+
+ui::TSplashForm& Program::splash() {
+    later_.finish();
+    return *splash_;
+}
+
+ui::KeysForm& Program::keys() {
+    later_.finish();
+    return *keys_;
+}
+
+ui::ManualForm& Program::manual() {
+    later_.finish();
+    return *manual_;
+}
+
+ui::ContextMenu& Program::context_menu() {
+    later_.finish();
+    return *menu_;
+}
+
+ui::GameMenu& Program::game_menu() {
+    later_.finish();
+    return *game_menu_;
 }
 
 // Made when first asked for: its texts and picture are not needed for a game to start.
@@ -145,30 +213,33 @@ void Program::create_secondary_windows() {
 void Program::create_splash() {
     splash_ = std::make_unique<ui::TSplashForm>(*settings_, setup_.open_url);
     QObject::connect(splash_.get(), &ui::TSplashForm::start_requested, splash_.get(), [this] {
-        if (!start_action()) QCoreApplication::exit(1);
+        if (!start_action(splash_->choice())) {
+            QCoreApplication::exit(1);
+            return;
+        }
+        splash_->hide();
     });
     QObject::connect(splash_.get(), &ui::TSplashForm::quit_requested, splash_.get(),
                      [] { QCoreApplication::exit(0); });
-    created_ = true;
-    if (!splash_->skip_path()) return;
-    // The splash window is never seen in this run: the game starts inside its creation.
-    splash_pending_ = false;
-    created_ = start_action();
 }
 
-bool Program::start_action() {
+bool Program::start_action(const ui::SplashChoice& choice) {
     ui::StartSteps steps;
     steps.start_sound = [this](int sound_mode) {
         const platform::SoundStart result = sound_.start(sound_mode);
         if (!result.go_on) show_error(QString::fromStdString(result.message));
         return result.go_on;
     };
-    steps.tick_splash_menu_item = [this](bool ticked) { menu_->tick_splash_item(ticked); };
+    // The menu may not be made yet: it takes the tick when it is.
+    steps.tick_splash_menu_item = [this](bool ticked) {
+        splash_item_ticked_ = ticked;
+        if (menu_) menu_->tick_splash_item(ticked);
+    };
     steps.show_game = [this] {
         window_->start_game();
         begin_session();
     };
-    return ui::run_start_action(*splash_, *settings_, steps);
+    return ui::run_start_action(choice, *settings_, steps);
 }
 
 void Program::start() {

@@ -1,7 +1,9 @@
 // The program's parts and its start-up order. The main window comes first (settings store,
-// skin, key bindings, high scores), then the About, key settings and manual windows, then the
-// splash window, which either starts the game at once (a driver is stored and the splash is
-// switched off) or is brought up when the event loop starts and waits for the player.
+// skin, key bindings, high scores), then its menus, the About, key settings and manual windows,
+// then the splash window, which either starts the game at once (a driver is stored and the
+// splash is switched off) or is brought up when the event loop starts and waits for the player.
+// When the game starts at once, the menus and windows after the main window are made, in the
+// same order, right after its first frame (and before any input reaches the program).
 #pragma once
 
 #include <QString>
@@ -10,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/after_first_frame.h"
 #include "core/handheld.h"
 #include "platform/desktop_bell.h"
 #include "platform/gamepad_sdl.h"
@@ -24,11 +27,13 @@
 #include "replay/script.h"
 #include "replay/script_clock.h"
 #include "replay/script_settings.h"
+#include "skin/picture_cache.h"
 #include "ui/context_menu.h"
 #include "ui/game_menu.h"
 #include "ui/gamepad_bridge.h"
 #include "ui/keyboard_return.h"
 #include "ui/main_window.h"
+#include "ui/windows/splash_start.h"
 #include "ui/windows/url_opener.h"
 
 namespace gorvo::ui {
@@ -55,6 +60,9 @@ struct ProgramSetup {
     int replay_speed = 1;
     // The folder of kept recordings; the user's when not given.
     std::optional<QString> replay_folder;
+    // The file of decoded skin pictures kept between runs; one in the user's cache folder when
+    // not given.
+    std::optional<std::filesystem::path> picture_cache;
 };
 
 class Program {
@@ -71,12 +79,16 @@ class Program {
     void start();
 
     ui::TForm1& main_window() { return *window_; }
-    ui::TSplashForm& splash() { return *splash_; }
+    // The parts made after the first frame are made at once when asked for before then.
+    ui::TSplashForm& splash();
     ui::TAboutForm& about();
-    ui::KeysForm& keys() { return *keys_; }
-    ui::ManualForm& manual() { return *manual_; }
-    ui::ContextMenu& context_menu() { return *menu_; }
-    ui::GameMenu& game_menu() { return *game_menu_; }
+    ui::KeysForm& keys();
+    ui::ManualForm& manual();
+    ui::ContextMenu& context_menu();
+    ui::GameMenu& game_menu();
+    skin::PictureCache& picture_cache() { return picture_cache_; }
+    // Whether the parts after the main window have all been made.
+    bool fully_created() const { return later_.finished(); }
     platform::GameSound& sound() { return sound_; }
     Handheld& handheld() { return handheld_; }
     bool splash_pending() const { return splash_pending_; }
@@ -84,10 +96,11 @@ class Program {
   private:
     std::unique_ptr<platform::QtSettingsStore> make_store() const;
     void create_gamepad();
+    void give_held_pictures();
     void create_context_menu();
     void create_secondary_windows();
     void create_splash();
-    bool start_action();
+    bool start_action(const ui::SplashChoice& choice);
     void raise_splash();
     void close_step();
     void show_error(const QString& text);
@@ -100,6 +113,7 @@ class Program {
     ProgramSetup setup_;
     std::filesystem::path config_;
     std::unique_ptr<platform::QtSettingsStore> settings_;
+    skin::PictureCache picture_cache_;
     platform::SdlMixerLibrary library_;
     platform::GameSound sound_;
     platform::SystemClock clock_;
@@ -124,6 +138,10 @@ class Program {
     // Pads and the screensaver go first at the end: they act on the main window.
     std::unique_ptr<platform::ScreensaverInhibitor> screensaver_;
     std::unique_ptr<ui::GamepadBridge> gamepad_;
+    // The start action's tick for the splash menu item, for a menu made after it.
+    std::optional<bool> splash_item_ticked_;
+    // Declared last, so that it goes first: a step left waiting is dropped with it.
+    AfterFirstFrame later_;
     bool splash_pending_ = true;
     bool created_ = false;
 };

@@ -9,9 +9,6 @@ namespace gorvo::platform {
 
 namespace {
 
-// Frames per device buffer: about 23 ms at 22050 Hz, short enough for the game's beeps to
-// follow the picture.
-constexpr int kBufferFrames = 512;
 constexpr int kSpeakerChannels = 2;
 
 std::string sdl_reason(const char* text) {

@@ -24,6 +24,9 @@ struct SdlMixerFunctions;
 
 class SdlMixerLibrary final : public SoundLibrary {
   public:
+    // Frames per device buffer at the mix rate of 22050 Hz: about 23 ms.
+    static constexpr int kBufferFrames = 512;
+
     // Where SDL and the mixer come from; called when they are first needed.
     using Open = const SdlLibraries& (*)();
 

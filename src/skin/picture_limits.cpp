@@ -1,5 +1,7 @@
 #include "skin/picture_limits.h"
 
+#include "skin/fresh_pages.h"
+
 namespace gorvo::skin {
 
 std::string picture_size_problem(std::int64_t width, std::int64_t height) {
@@ -22,7 +24,11 @@ std::shared_ptr<Picture> allocate_picture(int width, int height) {
     auto picture = std::make_shared<Picture>();
     picture->width = width;
     picture->height = height;
-    picture->rgba.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, 0);
+    const std::size_t bytes =
+        static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
+    picture->rgba.reserve(bytes);
+    map_pages_for_writing(picture->rgba.data(), bytes);
+    picture->rgba.assign(bytes, 0);
     for (std::size_t i = 3; i < picture->rgba.size(); i += 4)
         picture->rgba[i] = 255;
     return picture;

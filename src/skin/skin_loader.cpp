@@ -28,13 +28,14 @@ bool names_a_file(const std::string& value) {
 class SkinLoad {
   public:
     SkinLoad(const Profile& ini, bool fullscreen, ScreenSize screen, WindowLayout& layout,
-             Images& images, SkinLoadResult& result)
+             Images& images, SkinLoadResult& result, PictureCache* cache)
         : ini_(ini),
           fullscreen_(fullscreen),
           screen_(screen),
           layout_(layout),
           images_(images),
-          result_(result) {}
+          result_(result),
+          cache_(cache) {}
 
     // False when a picture or colour error stopped the load.
     bool run() {
@@ -60,7 +61,8 @@ class SkinLoad {
     // picture (and the load's error set) when the file cannot be decoded. A companion never
     // stops the load.
     PicturePtr decode(const std::filesystem::path& file, SkinValue source) {
-        DecodeResult decoded = decode_with_companion(file);
+        DecodeResult decoded =
+            cache_ ? std::move(cache_->load({file})[0]) : decode_with_companion(file);
         if (!decoded) {
             fail(decoded.error, std::move(source), file);
             return nullptr;
@@ -189,28 +191,39 @@ class SkinLoad {
             named[n - 1] = file_in_folder(skin_dir_, names[n - 1]);
             if (is_existing_file(named[n - 1])) existing[n - 1] = named[n - 1];
         }
-        std::vector<DecodeResult> decoded = decode_all(existing);
+        // Hidden images whose pictures the cache holds may get them after the first frame.
+        std::vector<std::filesystem::path> now = existing;
+        std::vector<bool> later(kSkinImageCount, false);
+        for (int n = 1; n <= kSkinImageCount; ++n) {
+            if (now[n - 1].empty() || !cache_ || !cache_->holding()) continue;
+            if (images_.visible(kSkinImages[n - 1]) || !cache_->holds(now[n - 1])) continue;
+            later[n - 1] = true;
+            now[n - 1].clear();
+        }
+        std::vector<DecodeResult> decoded = cache_ ? cache_->load(now) : decode_all(now);
         for (int n = 1; n <= kSkinImageCount; ++n) {
             const bool exists = !existing[n - 1].empty();
-            if (!load_image(n, names[n - 1], named[n - 1], exists, decoded[n - 1])) return false;
+            if (later[n - 1]) cache_->hold(kSkinImages[n - 1], existing[n - 1]);
+            if (!load_image(n, names[n - 1], named[n - 1], exists, later[n - 1], decoded[n - 1]))
+                return false;
             result_.progress.images_done = n;
         }
         return true;
     }
 
     // `file` is the file the image names as `name`, empty for none; `decoded` is what became of
-    // it when it exists.
+    // it when it exists, unless the cache gives its picture `later`.
     bool load_image(int n, const std::string& name, const std::filesystem::path& file, bool exists,
-                    DecodeResult& decoded) {
+                    bool later, DecodeResult& decoded) {
         const ImageId id = kSkinImages[n - 1];
         const std::string section = section_of(n);
         PictureSource& source = result_.progress.pictures[n - 1];
         if (!file.empty()) {
             source.file = file;
             if (exists) {
-                if (!decoded)
+                if (!later && !decoded)
                     return fail(std::move(decoded.error), {section, "Filename", name}, file);
-                images_.set_own_picture(id, std::move(decoded.picture));
+                if (!later) images_.set_own_picture(id, std::move(decoded.picture));
                 source.kind = PictureSource::Kind::File;
             } else {
                 images_.set_own_picture(id, placeholder_picture());
@@ -231,6 +244,7 @@ class SkinLoad {
     WindowLayout& layout_;
     Images& images_;
     SkinLoadResult& result_;
+    PictureCache* cache_;
     std::string skin_dir_;
     std::string backdrop_dir_;
 };
@@ -250,7 +264,8 @@ void settle_window_images(bool fullscreen_mode, const WindowLayout& layout, Imag
 }  // namespace
 
 SkinLoadResult Gfx_Load_Skin(const std::filesystem::path& config, bool fullscreen_mode,
-                             ScreenSize screen, WindowLayout& layout, Images& images) {
+                             ScreenSize screen, WindowLayout& layout, Images& images,
+                             PictureCache* cache) {
     SkinLoadResult result;
     const std::optional<Profile> ini =
         is_existing_file(config) ? Profile::load(config) : std::nullopt;
@@ -258,8 +273,9 @@ SkinLoadResult Gfx_Load_Skin(const std::filesystem::path& config, bool fullscree
         result.status = SkinLoadResult::Status::ConfigMissing;
         result.message = kConfigMissing;
     } else {
-        SkinLoad(*ini, fullscreen_mode, screen, layout, images, result).run();
+        SkinLoad(*ini, fullscreen_mode, screen, layout, images, result, cache).run();
     }
+    if (cache) cache->load_done();
     settle_window_images(fullscreen_mode, layout, images);
     return result;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/images.h"
+#include "skin/picture_cache.h"
 
 namespace gorvo::skin {
 
@@ -80,9 +81,11 @@ struct SkinLoadResult {
 // given size, in the order of steps the game uses, writing `layout` and `images`.
 // Window and image sizes from the file are kept within 0..16384; colours keep their low 24 bits.
 // Whatever the outcome, the game menu button is settled for the presentation and im_backdrop is
-// given the window's client area.
+// given the window's client area. With a cache, pictures whose files have not changed are taken
+// from it instead of being decoded, and the cache is brought up to date.
 SkinLoadResult Gfx_Load_Skin(const std::filesystem::path& config, bool fullscreen_mode,
-                             ScreenSize screen, WindowLayout& layout, Images& images);
+                             ScreenSize screen, WindowLayout& layout, Images& images,
+                             PictureCache* cache = nullptr);
 
 // Config.ini in the folder of the running executable.
 std::filesystem::path default_config_path();

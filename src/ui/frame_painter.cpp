@@ -4,7 +4,10 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
+
+#include "skin/fresh_pages.h"
 
 namespace gorvo::ui {
 
@@ -16,11 +19,23 @@ constexpr qreal kCompanionRatio = 2.0;
 // Beyond any screen made: a larger ratio is taken for a mistake of the platform.
 constexpr qreal kLargestRatio = 8.0;
 
+// A fresh image whose pixels' pages are all mapped at once (see fresh_pages.h).
+QImage fresh_image(QSize size, QImage::Format format) {
+    QImage image(size, format);
+    skin::map_pages_for_writing(image.bits(), static_cast<std::size_t>(image.sizeInBytes()));
+    return image;
+}
+
 QImage to_qimage(const Picture& picture) {
     if (picture.width <= 0 || picture.height <= 0) return {};
-    const QImage view(picture.rgba.data(), picture.width, picture.height, picture.width * 4,
-                      QImage::Format_RGBA8888);
-    return view.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage image = fresh_image(QSize(picture.width, picture.height), QImage::Format_RGBA8888);
+    if (image.isNull()) return {};
+    const std::size_t row = static_cast<std::size_t>(picture.width) * 4;
+    for (int y = 0; y < picture.height; ++y)
+        std::memcpy(image.scanLine(y), picture.pixel(0, y), row);
+    // Same size of pixel: converted where it is.
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    return image;
 }
 
 // The picture's bottom-left colour left out, as for a plain bitmap on a transparent image.
@@ -68,7 +83,7 @@ qreal sane_ratio(qreal ratio) {
 
 void FramePainter::reset(QSize size, const FrameStyle& style) {
     style_ = style;
-    frame_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    frame_ = fresh_image(size, QImage::Format_ARGB32_Premultiplied);
     frame_.fill(style.background);
     allocate_screen_frame();
     for (auto it = cache_.begin(); it != cache_.end();) {

@@ -15,6 +15,7 @@
 #include "ui/game_menu_picture.h"
 #include "ui/image_roles.h"
 #include "ui/probes.h"
+#include "ui/startup_marks.h"
 #include "ui/window_placement.h"
 
 namespace gorvo::ui {
@@ -55,7 +56,11 @@ TForm1::TForm1(Handheld& handheld, SettingsStore& settings, MainWindowSetup setu
 
     fullscreen_mode_ = settings_.read_bool(stored::kFullscreenMode.name, true);
     fullscreen_action_->setChecked(fullscreen_mode_);
-    handheld_.images().set_own_picture(btn_game_menu_background, game_menu_picture());
+    if (fullscreen_mode_) {
+        give_game_menu_picture();
+    } else {
+        after_first_paint([this] { give_game_menu_picture(); });
+    }
     load_skin();
     bindings_ = load_key_bindings(settings_);
     Vid_Set_Button_Hints();
@@ -78,6 +83,12 @@ void TForm1::create_actions() {
     connect(exit_action_, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
     addAction(fullscreen_action_);
     addAction(exit_action_);
+}
+
+void TForm1::give_game_menu_picture() {
+    if (game_menu_picture_given_) return;
+    game_menu_picture_given_ = true;
+    handheld_.images().set_own_picture(btn_game_menu_background, game_menu_picture());
 }
 
 skin::ScreenSize TForm1::screen_size() const {
@@ -114,11 +125,14 @@ void TForm1::show_error(const QString& text) {
 }
 
 bool TForm1::load_skin() {
-    const skin::SkinLoadResult result = skin::Gfx_Load_Skin(
-        setup_.config, fullscreen_mode_, screen_size(), layout_, handheld_.images());
+    const skin::SkinLoadResult result =
+        skin::Gfx_Load_Skin(setup_.config, fullscreen_mode_, screen_size(), layout_,
+                            handheld_.images(), setup_.picture_cache);
+    startup::mark("skin");
     // The whole frame is painted anew below.
     handheld_.images().take_changes();
     rebuild_frame();
+    startup::mark("frame");
     if (result.status != skin::SkinLoadResult::Status::Ok) {
         show_error(QString::fromStdString(result.message));
     }
@@ -177,6 +191,7 @@ void TForm1::start_game() {
     }
     raise();
     activateWindow();
+    startup::mark("shown");
     engine_.start_session();
     act([this] { handheld_.enter_closed_case(); });
 }
@@ -188,6 +203,7 @@ void TForm1::pm_10_fullscreenClick() {
     emit presentation_switching();
     settings_.write_bool(stored::kFullscreenMode.name, fullscreen_mode_);
     release_mouse_button();
+    give_game_menu_picture();
     if (!load_skin()) {
         hide();
         QCoreApplication::exit(1);
@@ -286,6 +302,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
     painter.end();
     probes::painted();
     if (!painted_) {
+        startup::mark("painted");
         painted_ = true;
         for (std::function<void()>& work : after_first_paint_)
             QTimer::singleShot(0, this, std::move(work));

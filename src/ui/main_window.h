@@ -30,6 +30,8 @@ struct MainWindowSetup {
     std::function<void(const QString&)> show_error;
     // The engine's real-time clock in milliseconds; a monotonic clock when not given.
     EngineDriver::RealClock clock;
+    // Decoded skin pictures kept between runs; every picture is decoded when not given.
+    skin::PictureCache* picture_cache = nullptr;
 };
 
 class TForm1 : public QWidget {
@@ -111,6 +113,9 @@ class TForm1 : public QWidget {
 
   private:
     void create_actions();
+    // The game menu button's picture (drawn with a font): made before the fullscreen
+    // presentation first shows it, and otherwise once the first frame is on the screen.
+    void give_game_menu_picture();
     bool load_skin();
     void rebuild_frame();
     void apply_presentation();
@@ -149,6 +154,7 @@ class TForm1 : public QWidget {
     bool fullscreen_mode_ = true;
     bool end_requested_ = false;
     bool translucent_ = false;  // Wayland: see-through by alpha, moved by the compositor
+    bool game_menu_picture_given_ = false;
     QAction* fullscreen_action_ = nullptr;
     QAction* exit_action_ = nullptr;
     std::function<void()> first_paint_hook_;

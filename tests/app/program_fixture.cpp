@@ -87,6 +87,7 @@ app::Program& ProgramTest::make() {
     app::ProgramSetup setup;
     setup.config = skin->config();
     setup.settings_file = dir.filePath(QStringLiteral("settings.conf"));
+    setup.picture_cache = dir.filePath(QStringLiteral("pictures.cache")).toStdString();
     setup.show_error = [this](const QString& text) { errors.push_back(text); };
     setup.open_url = [this](const QUrl& url) { opened.push_back(url); };
     program = std::make_unique<app::Program>(std::move(setup));

@@ -48,6 +48,8 @@ QProcessEnvironment environment_of(const GameLaunch& launch, const QString& log)
     env.insert(QStringLiteral("GORVO_OBSERVER_LOG"), log);
     env.insert(QStringLiteral("GORVO_OBSERVER_QUIT_MS"), QString::number(launch.run_ms));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), launch.config_home);
+    // The program's cache of skin pictures stays with the run, out of the user's cache folder.
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), launch.config_home);
     for (const QString& a : launch.environment) {
         const qsizetype eq = a.indexOf(QLatin1Char('='));
         env.insert(a.left(eq), a.mid(eq + 1));

@@ -17,7 +17,7 @@ using platform::GameSound;
 using platform::SdlMixerLibrary;
 
 constexpr std::int16_t kLevel = 3000;
-constexpr int kBufferFrames = 512;  // the device buffer the library opens with
+constexpr int kBufferFrames = platform::SdlMixerLibrary::kBufferFrames;
 
 struct DiskOutput : ::testing::Test {
     TempDir dir;

@@ -9,6 +9,7 @@
 #include "platform/sound_drivers.h"
 #include "ui/windows/links.h"
 #include "ui/windows/splash_keys.h"
+#include "ui/windows/splash_start.h"
 
 namespace gorvo::ui {
 
@@ -146,9 +147,9 @@ void TSplashForm::build_buttons() {
 
 void TSplashForm::read_settings(SettingsStore& settings) {
     // Any stored value other than a list position leaves the list empty, as on a first run.
-    const int mode = settings.read_int(stored::kSoundMode.name, stored::kSoundMode.default_value);
-    cb_sound_->setCurrentIndex(platform::sound_driver_for_mode(mode) != nullptr ? mode : -1);
-    chb_splashscreen_->setChecked(settings.read_bool(stored::kSplashScreen.name, true));
+    const SplashChoice choice = read_splash_choice(settings);
+    cb_sound_->setCurrentIndex(choice.sound_mode);
+    chb_splashscreen_->setChecked(choice.show_splash);
 }
 
 int TSplashForm::chosen_mode() const {

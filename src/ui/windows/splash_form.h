@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "core/ports.h"
+#include "ui/windows/splash_start.h"
 #include "ui/windows/splash_widgets.h"
 #include "ui/windows/url_opener.h"
 
@@ -30,6 +31,7 @@ class TSplashForm : public QWidget {
     // The SoundMode of the chosen list entry; -1 while none is chosen.
     int chosen_mode() const;
     bool splash_ticked() const;
+    SplashChoice choice() const { return {chosen_mode(), splash_ticked()}; }
     bool start_enabled() const;
 
     // What the start button, Enter and 1 do: start_requested(), when the start button is

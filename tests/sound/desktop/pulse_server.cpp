@@ -117,14 +117,14 @@ PulseServer::~PulseServer() {
     stop(process_);
 }
 
-MonitorRecording::MonitorRecording(fs::path file) : file_(std::move(file)) {
+MonitorRecording::MonitorRecording(fs::path file, int latency_ms) : file_(std::move(file)) {
     process_.setStandardOutputFile(path_text(file_));
     end_with_the_test(process_);
-    process_.start(
-        QStringLiteral("parec"),
-        {QStringLiteral("--device=cap.monitor"), QStringLiteral("--raw"),
-         QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
-         QStringLiteral("--rate=%1").arg(kRecordRate), QStringLiteral("--latency-msec=10")});
+    process_.start(QStringLiteral("parec"),
+                   {QStringLiteral("--device=cap.monitor"), QStringLiteral("--raw"),
+                    QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
+                    QStringLiteral("--rate=%1").arg(kRecordRate),
+                    QStringLiteral("--latency-msec=%1").arg(latency_ms)});
     if (process_.waitForStarted(5000)) wake_sink();
 }
 

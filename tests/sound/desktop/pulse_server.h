@@ -59,8 +59,9 @@ class PulseServer {
 
 class MonitorRecording {
   public:
-    // Starts recording the monitor of "cap" into `file`.
-    explicit MonitorRecording(fs::path file);
+    // Starts recording the monitor of "cap" into `file`, asking the server to hand over what it
+    // records every `latency_ms`.
+    explicit MonitorRecording(fs::path file, int latency_ms = 10);
     ~MonitorRecording();
     MonitorRecording(const MonitorRecording&) = delete;
     MonitorRecording& operator=(const MonitorRecording&) = delete;
