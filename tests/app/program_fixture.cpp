@@ -7,8 +7,8 @@
 #include <QSettings>
 #include <QTimer>
 
-#include "../ui/qt_test_app.h"
 #include "core/ports.h"
+#include "support/qt/test_app.h"
 #include "ui/window_placement.h"
 
 namespace gorvo::test {

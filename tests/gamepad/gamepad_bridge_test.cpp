@@ -13,7 +13,7 @@
 
 #include "action_log.h"
 #include "fake_controller.h"
-#include "qt_app.h"
+#include "support/qt/test_app.h"
 #include "ui/gamepad_bridge.h"
 
 namespace gorvo::test {

@@ -8,8 +8,8 @@
 #include "fake_controller.h"
 #include "fake_screensaver.h"
 #include "platform/screensaver_inhibitor.h"
-#include "qt_app.h"
 #include "support/fakes.h"
+#include "support/qt/test_app.h"
 #include "ui/gamepad_bridge.h"
 
 namespace gorvo::test {

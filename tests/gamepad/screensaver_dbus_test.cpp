@@ -8,7 +8,7 @@
 #include "platform/screensaver_dbus.h"
 #include "platform/screensaver_inhibitor.h"
 #include "private_bus.h"
-#include "qt_app.h"
+#include "support/qt/test_app.h"
 
 namespace gorvo::test {
 namespace {

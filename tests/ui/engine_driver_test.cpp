@@ -2,8 +2,8 @@
 // scheduled, immediate first steps, and a long stall taken as a pause.
 #include <gtest/gtest.h>
 
-#include "qt_test_app.h"
 #include "support/fakes.h"
+#include "support/qt/test_app.h"
 #include "ui/engine_driver.h"
 
 namespace gorvo::ui {

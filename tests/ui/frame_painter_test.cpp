@@ -5,7 +5,7 @@
 #include <QImage>
 
 #include "core/images.h"
-#include "qt_test_app.h"
+#include "support/qt/test_app.h"
 #include "ui/frame_painter.h"
 
 namespace gorvo::ui {

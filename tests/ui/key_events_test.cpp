@@ -3,7 +3,7 @@
 
 #include <QKeyEvent>
 
-#include "qt_test_app.h"
+#include "support/qt/test_app.h"
 #include "ui/key_choices.h"
 #include "ui/key_events.h"
 

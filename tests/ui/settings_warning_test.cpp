@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 
 #include "platform/settings_store.h"
-#include "qt_test_app.h"
 #include "support/fakes.h"
+#include "support/qt/test_app.h"
 #include "test_skin.h"
 #include "ui/main_window.h"
 #include "ui/settings_warning.h"

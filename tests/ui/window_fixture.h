@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "qt_test_app.h"
 #include "support/fakes.h"
+#include "support/qt/test_app.h"
 #include "test_skin.h"
 #include "ui/main_window.h"
 
