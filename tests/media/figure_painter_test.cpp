@@ -3,27 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include "skin_art.h"
+#include "support/qt/test_app.h"
 
 namespace gorvo::media {
 namespace {
 
 class FigurePainter : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "media_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QGuiApplication::instance()) app_ = new QGuiApplication(argc, argv);
-    }
-    static void TearDownTestSuite() {
-        delete app_;
-        app_ = nullptr;
-    }
+    static void SetUpTestSuite() { test::ensure_qt_gui_app(); }
     void SetUp() override {
         ASSERT_EQ(art_.load_folder(GORVO_TEST_DRAWINGS).toStdString(), "");
         page_ = QImage(200, 200, QImage::Format_RGB32);
@@ -33,7 +24,6 @@ class FigurePainter : public ::testing::Test {
         QPainter p(&page_);
         return paint_figure(p, f, QRectF(0, 0, 200, 200), art_);
     }
-    static inline QGuiApplication* app_ = nullptr;
     SkinArt art_;
     QImage page_;
 };

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "support/qt/test_app.h"
 #include "ui/windows/about_form.h"
 #include "ui/windows/links.h"
 
@@ -18,10 +19,7 @@ namespace {
 class AboutFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        static int argc = 1;
-        static char name[] = "window_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) new QApplication(argc, argv);
+        test::ensure_qt_app();
         form = std::make_unique<TAboutForm>([this](const QUrl& url) { opened.push_back(url); });
     }
 

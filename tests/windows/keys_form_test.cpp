@@ -2,7 +2,6 @@
 // hints rebuilt from the accepted keys, and the main window disabled while it is open.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -11,25 +10,19 @@
 #include <vector>
 
 #include "support/fakes.h"
+#include "support/qt/test_app.h"
 #include "ui/button_hints.h"
 #include "ui/windows/keys_form.h"
 
 namespace gorvo::ui {
 namespace {
 
-void ensure_app() {
-    static int argc = 1;
-    static char name[] = "window_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
-
 const KeyChoices kDefaults{2, 3, 4, 6, 37, 39, 40, 38, 42};
 
 class KeysFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ensure_app();
+        test::ensure_qt_app();
         main_window = std::make_unique<QWidget>();
         make(kDefaults);
     }

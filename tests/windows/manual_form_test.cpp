@@ -11,17 +11,11 @@
 #include <QTest>
 #include <memory>
 
+#include "support/qt/test_app.h"
 #include "ui/windows/manual_form.h"
 
 namespace gorvo::ui {
 namespace {
-
-void ensure_app() {
-    static int argc = 1;
-    static char name[] = "window_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
 
 // Page n is (20 + n) x (10 + n) pixels of its own colour, so a shown page tells its number.
 QColor page_colour(int page) {
@@ -38,7 +32,7 @@ using I = ManualImage;
 class ManualFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ensure_app();
+        test::ensure_qt_app();
         ASSERT_TRUE(dir.isValid());
         pages = dir.filePath(QStringLiteral("pages"));
         QDir().mkpath(pages);

@@ -2,13 +2,13 @@
 // keys it acts on before its controls, and the start action's steps and what they store.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
 #include <string>
 
 #include "support/fakes.h"
+#include "support/qt/test_app.h"
 #include "ui/windows/splash_form.h"
 #include "ui/windows/splash_start.h"
 
@@ -17,12 +17,7 @@ namespace {
 
 class SplashFormTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "window_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) new QApplication(argc, argv);
-    }
+    void SetUp() override { test::ensure_qt_app(); }
 
     TSplashForm& make(const char* sound_mode = nullptr, const char* splash = nullptr) {
         store.values.clear();

@@ -2,11 +2,11 @@
 // About windows take from the program folder: their pictures and the help pages.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 
 #include "support/fakes.h"
+#include "support/qt/test_app.h"
 #include "ui/windows/links.h"
 #include "ui/windows/splash_form.h"
 #include "ui/windows/splash_keys.h"
@@ -72,10 +72,7 @@ TEST(SplashKeys, EnterAndTheMainRowOneStartEscEnds) {
 class InProgramFolder : public ::testing::Test {
   protected:
     void SetUp() override {
-        static int argc = 1;
-        static char name[] = "window_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) new QApplication(argc, argv);
+        test::ensure_qt_app();
         previous_ = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(GORVO_PROGRAM_DIR));
     }
