@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "skin_folder.h"
+#include "support/qt/test_app.h"
 
 namespace gorvo::test {
 namespace {
@@ -20,20 +20,13 @@ class SvgSources : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         // Text in the art needs a font database, and that needs an application object.
-        static int argc = 1;
-        static char name[] = "assets_tests";
-        static char* argv[] = {name, nullptr};
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (!QGuiApplication::instance()) app_ = new QGuiApplication(argc, argv);
+        ensure_qt_gui_app();
         const QDir dir(GORVO_SKIN_SVG_DIR);
         for (const QString& file : dir.entryList({"*.svg"}, QDir::Files, QDir::Name))
             documents_.push_back(std::make_unique<QSvgRenderer>(dir.filePath(file)));
     }
-    static void TearDownTestSuite() {
-        documents_.clear();
-        delete app_;
-        app_ = nullptr;
-    }
+    static void TearDownTestSuite() { documents_.clear(); }
 
     static std::vector<QSvgRenderer*> holders(const QString& id) {
         std::vector<QSvgRenderer*> out;
@@ -42,7 +35,6 @@ class SvgSources : public ::testing::Test {
         return out;
     }
 
-    static inline QGuiApplication* app_ = nullptr;
     static inline std::vector<std::unique_ptr<QSvgRenderer>> documents_;
 };
 

@@ -1,12 +1,12 @@
 // The icon generator: which size lists it takes, and drawings it refuses to make an icon of.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <filesystem>
 #include <fstream>
 
 #include "icon_render.h"
 #include "install_support.h"
+#include "support/qt/test_app.h"
 
 namespace gorvo::install::test {
 namespace {
@@ -17,14 +17,7 @@ using gorvo::icons::render_icon;
 
 class IconRender : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "icon_render_test";
-        static char* argv[] = {name, nullptr};
-        if (QGuiApplication::instance() == nullptr) {
-            static QGuiApplication app(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { gorvo::test::ensure_qt_gui_app(); }
 
     QString drawing(const std::string& name, const std::string& svg) {
         const fs::path file = folder_.path() / name;
