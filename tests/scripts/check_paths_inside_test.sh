@@ -9,23 +9,23 @@ trap 'rm -rf "$repo"' EXIT
 cd "$repo"
 git init -q .
 mkdir -p docs src/ui tests/area tools
-w=work u=..  # spelt in pieces, so that this file passes the check itself
+w=work u=.. h=home r=root  # spelt in pieces, so that this file passes the check itself
 put() { mkdir -p "$(dirname "$1")"; printf '%s\n' "$2" >"$1"; }
 
 # Inside, or no path: none of these may be named.
-put src/ui/view.cpp '#include "../core/images.h"  // 0..9, '"'1'..'9'"', and so on...'
-put tests/area/CMakeLists.txt 'add_executable(t ../ui/a.cpp ${CMAKE_CURRENT_SOURCE_DIR}/../data/x.png)'
+put src/ui/view.cpp "#include \"$u/core/images.h\"  // 0..9, '1'..'9', and so on..."
+put tests/area/CMakeLists.txt "add_executable(t $u/ui/a.cpp \${CMAKE_CURRENT_SOURCE_DIR}/$u/data/x.png)"
 put tools/run.sh 'cd "$(dirname "$0")/.." && x=${1:-$here/../build} && y=$build/../../elsewhere'
-put docs/guide.md "See [the top](../README.md), https://example.org/$w/x and/or /usr/share/x, ~/.config."
+put docs/guide.md "See [the top]($u/README.md), https://example.org/$w/x and/or /usr/share/x, ~/.config."
 put README.md "Settings in ~/.config/x; pictures in tests/data; /tmp/x and /proc/self/exe."
-printf 'P7\n\x01\x02/%s/x ../../..\n' "$w" >picture.pam
+printf 'P7\n\x01\x02/%s/x %s/%s/%s\n' "$w" "$u" "$u" "$u" >picture.pam
 
 # Outside: each of these must be named.
 put CMakeLists.txt "set(C \"\${PROJECT_SOURCE_DIR}/$u/shared/corpus\")"
 put tools/fuzz.sh "corpus=\${GORVO_CORPUS_DIR:-\$root/$u/shared/corpus} spec=/$w/shared/spec.md"
 put docs/notes.md "Seeds come from \`$u/shared/corpus\`."
 put tests/area/paths.h "#include \"$u/$u/$u/outside.h\""
-put src/home.txt 'kept in /home/alice/game, or /root/game'
+put src/home.txt "kept in /$h/alice/game, or /$r/game"
 ln -s /etc/passwd src/link
 git add -A
 

@@ -10,7 +10,8 @@ SplashChoice read_splash_choice(SettingsStore& settings) {
     SplashChoice choice;
     const int mode = settings.read_int(stored::kSoundMode.name, stored::kSoundMode.default_value);
     if (platform::sound_driver_for_mode(mode) != nullptr) choice.sound_mode = mode;
-    choice.show_splash = settings.read_bool(stored::kSplashScreen.name, stored::kSplashScreen.default_value != 0);
+    choice.show_splash =
+        settings.read_bool(stored::kSplashScreen.name, stored::kSplashScreen.default_value != 0);
     return choice;
 }
 
