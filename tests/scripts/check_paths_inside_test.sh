@@ -22,7 +22,7 @@ printf 'P7\n\x01\x02/%s/x %s/%s/%s\n' "$w" "$u" "$u" "$u" >picture.pam
 
 # Outside: each of these must be named.
 put CMakeLists.txt "set(C \"\${PROJECT_SOURCE_DIR}/$u/shared/corpus\")"
-put tools/fuzz.sh "corpus=\${GORVO_CORPUS_DIR:-\$root/$u/shared/corpus} spec=/$w/shared/spec.md"
+put tools/fuzz.sh "corpus=\${GORVO_CORPUS_DIR:-\$root/$u/shared/corpus} notes=/$w/shared/notes.txt"
 put docs/notes.md "Seeds come from \`$u/shared/corpus\`."
 put tests/area/paths.h "#include \"$u/$u/$u/outside.h\""
 put src/home.txt "kept in /$h/alice/game, or /$r/game"
