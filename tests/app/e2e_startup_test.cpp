@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QRect>
@@ -17,6 +16,8 @@
 #include <chrono>
 #include <map>
 
+#include "support/qt/program_folder.h"
+#include "support/qt/test_app.h"
 #include "support/qt/x_desktop.h"
 #include "support/x_server.h"
 
@@ -28,18 +29,6 @@ using std::chrono::seconds;
 constexpr int kScreenWidth = 1280;
 constexpr int kScreenHeight = 1024;
 
-QCoreApplication& app() {
-    static int argc = 1;
-    static char name[] = "app_e2e_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication instance(argc, argv);
-    return instance;
-}
-
-QString program_dir() {
-    return QString::fromUtf8(qgetenv("GORVO_PROGRAM_DIR"));
-}
-
 QRect centred(QSize size) {
     return QRect((kScreenWidth - size.width()) / 2, (kScreenHeight - size.height()) / 2,
                  size.width(), size.height());
@@ -48,7 +37,7 @@ QRect centred(QSize size) {
 class RealStartup : public ::testing::Test {
   protected:
     void SetUp() override {
-        app();
+        ensure_qt_core_app();
         ASSERT_FALSE(program_dir().isEmpty()) << "GORVO_PROGRAM_DIR is not set";
         QDir(config_home.path()).mkpath(QStringLiteral("Quillmark"));
     }

@@ -14,8 +14,8 @@
 #include <optional>
 #include <vector>
 
-#include "../ui/test_skin.h"
 #include "app/program.h"
+#include "support/qt/test_skin.h"
 
 namespace gorvo::test {
 

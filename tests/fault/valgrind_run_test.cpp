@@ -5,7 +5,6 @@
 // program is many times slower, and a key sent too early would test less.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -19,6 +18,7 @@
 
 #include "core/images.h"
 #include "support/qt/game_screen.h"
+#include "support/qt/test_app.h"
 #include "support/qt/x_desktop.h"
 #include "support/x_server.h"
 
@@ -29,18 +29,10 @@ using std::chrono::seconds;
 
 constexpr int kMemcheckFound = 99;  // --error-exitcode
 
-QCoreApplication& app() {
-    static int argc = 1;
-    static char name[] = "fault_valgrind_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication instance(argc, argv);
-    return instance;
-}
-
 class ValgrindRun : public ::testing::Test {
   protected:
     void SetUp() override {
-        app();
+        ensure_qt_core_app();
         QDir(scratch.path()).mkpath("Quillmark");
         QFile conf(scratch.filePath("Quillmark/Gorvo250.conf"));
         ASSERT_TRUE(conf.open(QIODevice::WriteOnly));

@@ -6,7 +6,7 @@ namespace gorvo::test {
 namespace {
 
 QColor companion_pixel(ImageId id, int x, int y) {
-    return (x + y) % 2 == 0 ? HidpiSkin::colour_of(id) : HidpiSkin::second_colour_of(id);
+    return (x + y) % 2 == 0 ? TestSkin::colour_of(id) : TestSkin::second_colour_of(id);
 }
 
 TEST_F(WindowAtRatio, SegmentsAreDrawnFromTheirCompanions) {

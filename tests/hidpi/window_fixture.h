@@ -9,14 +9,19 @@
 #include <vector>
 
 #include "hidpi_app.h"
-#include "hidpi_skin.h"
 #include "support/fakes.h"
+#include "support/qt/test_skin.h"
 #include "ui/main_window.h"
 
 namespace gorvo::test {
 
 class WindowAtRatio : public ::testing::Test {
   protected:
+    static TestSkinOptions with_companions() {
+        TestSkinOptions options;
+        options.companions = true;
+        return options;
+    }
     void SetUp() override { ensure_hidpi_app(); }
 
     // The window, started as the player starts the game: windowed unless asked otherwise.
@@ -34,7 +39,7 @@ class WindowAtRatio : public ::testing::Test {
     GameState& s() { return rig.s(); }
 
     Rig rig;
-    HidpiSkin skin;
+    TestSkin skin{with_companions()};
     Millis real = 0;
     std::vector<QString> errors;
     std::unique_ptr<ui::TForm1> window;

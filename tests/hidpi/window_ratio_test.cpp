@@ -59,9 +59,9 @@ TEST_F(WindowAtRatio, SizeAndSeeThroughShapeAreInWindowPixels) {
     EXPECT_TRUE(errors.empty());
     const QRegion shape = window->mask();
     EXPECT_EQ(shape,
-              ui::solid_region(window->frame(), window->frame().rect(), HidpiSkin::see_through()));
+              ui::solid_region(window->frame(), window->frame().rect(), TestSkin::see_through()));
     EXPECT_EQ(shape.boundingRect(),
-              QRect(HidpiSkin::kCaseMargin, 0, 605 - 2 * HidpiSkin::kCaseMargin, 748));
+              QRect(TestSkin::kCaseMargin, 0, 605 - 2 * TestSkin::kCaseMargin, 748));
 }
 
 TEST_F(WindowAtRatio, TheGameMenuButtonTakesItsClickInFullscreen) {

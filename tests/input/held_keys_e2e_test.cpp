@@ -4,7 +4,6 @@
 // account of the actions it ran is read from its probe file (GORVO_PROBE_FILE).
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -18,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "support/qt/program_folder.h"
+#include "support/qt/test_app.h"
 #include "support/qt/x_desktop.h"
 #include "support/wait.h"
 #include "support/x_server.h"
@@ -29,18 +30,6 @@ using std::chrono::seconds;
 
 // Controls by their binding number (Key1..Key9).
 constexpr int kGameA = 1, kAcl = 4, kRight = 7;
-
-QCoreApplication& app() {
-    static int argc = 1;
-    static char name[] = "input_e2e_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication instance(argc, argv);
-    return instance;
-}
-
-QString program_dir() {
-    return QString::fromUtf8(qgetenv("GORVO_PROGRAM_DIR"));
-}
 
 // The steady clock in milliseconds: the clock of the probe lines.
 double now_ms() {
@@ -76,7 +65,7 @@ std::string describe(const std::vector<Action>& actions) {
 class RealKeyboard : public ::testing::Test {
   protected:
     void SetUp() override {
-        app();
+        ensure_qt_core_app();
         ASSERT_FALSE(program_dir().isEmpty()) << "GORVO_PROGRAM_DIR is not set";
         server = std::make_unique<XServer>();
         desktop = std::make_unique<XDesktop>(server->display());

@@ -5,7 +5,6 @@
 // trace that was seen in play, line for line.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <random>
 #include <sstream>
 
@@ -16,17 +15,11 @@
 #include "sim/sim_ports.h"
 #include "sim/trace.h"
 #include "sim/verify.h"
+#include "support/qt/test_app.h"
 #include "ui/engine_driver.h"
 
 namespace gorvo::replay {
 namespace {
-
-void ensure_qt() {
-    static int argc = 1;
-    static char name[] = "replay_exactness_tests";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
-}
 
 // The desktop's clock: it runs with real time, not with the engine's.
 class RealWallClock final : public WallClock {
@@ -197,7 +190,7 @@ std::string first_difference(const std::string& a, const std::string& b) {
 }
 
 TEST(Exactness, EveryRecordedSessionReplaysToTheTraceSeenInPlay) {
-    ensure_qt();
+    test::ensure_qt_core_app();
     int games = 0;
     for (std::uint64_t seed = 1; seed <= 2000; ++seed) {
         const Session s = play_session(seed);

@@ -2,12 +2,12 @@
 // object; and the desktop helpers see the screen size asked for.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <memory>
 #include <set>
 #include <stdexcept>
 #include <vector>
 
+#include "support/qt/test_app.h"
 #include "support/qt/x_desktop.h"
 #include "support/x_server.h"
 
@@ -42,10 +42,7 @@ TEST(XServer, AScreenXvfbRefusesIsReportedWithItsOutput) {
 }
 
 TEST(XDesktop, TheScreenshotHasTheScreenSizeAskedFor) {
-    int argc = 1;
-    char name[] = "support_tests";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
+    ensure_qt_core_app();
     XServer server("640x480x24");
     const XDesktop desktop(server.display());
     EXPECT_EQ(desktop.screenshot().size(), QSize(640, 480));

@@ -24,7 +24,7 @@ using std::chrono::seconds;
 class RealProgram : public ::testing::Test {
   protected:
     void SetUp() override {
-        real_program_app();
+        ensure_qt_core_app();
         ASSERT_FALSE(program_dir().isEmpty()) << "GORVO_PROGRAM_DIR is not set";
         // Windowed, with a store of its own; straight into the game with no sound and no splash.
         const QProcessEnvironment env = real_program_environment(desktop, home.path());

@@ -91,7 +91,7 @@ struct Segment {
 };
 
 TEST(RealProgramReplay, ReplayShowsTheSimulatorsSegmentsAtItsStillInstants) {
-    real_program_app();
+    ensure_qt_core_app();
     ASSERT_FALSE(program_dir().isEmpty()) << "GORVO_PROGRAM_DIR is not set";
     QProcess sim;
     sim.start(QDir(program_dir()).filePath("gorvo250-sim"), {recording()});

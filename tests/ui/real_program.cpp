@@ -5,18 +5,6 @@
 
 namespace gorvo::test {
 
-QCoreApplication& real_program_app() {
-    static int argc = 1;
-    static char name[] = "ui_e2e_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication instance(argc, argv);
-    return instance;
-}
-
-QString program_dir() {
-    return QString::fromUtf8(qgetenv("GORVO_PROGRAM_DIR"));
-}
-
 QProcessEnvironment real_program_environment(const XDesktop& desktop, const QString& home) {
     const QDir dir(home);
     dir.mkpath("config/Quillmark");

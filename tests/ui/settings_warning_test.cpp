@@ -9,7 +9,7 @@
 #include "platform/settings_store.h"
 #include "support/fakes.h"
 #include "support/qt/test_app.h"
-#include "test_skin.h"
+#include "support/qt/test_skin.h"
 #include "ui/main_window.h"
 #include "ui/settings_warning.h"
 

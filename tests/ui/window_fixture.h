@@ -10,7 +10,7 @@
 
 #include "support/fakes.h"
 #include "support/qt/test_app.h"
-#include "test_skin.h"
+#include "support/qt/test_skin.h"
 #include "ui/main_window.h"
 
 namespace gorvo::test {

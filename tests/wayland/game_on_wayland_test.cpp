@@ -5,7 +5,6 @@
 // see-through parts falling through to the window below.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
@@ -17,21 +16,11 @@
 #include "desktop.h"
 #include "processes.h"
 #include "skin_view.h"
+#include "support/qt/program_folder.h"
+#include "support/qt/test_app.h"
 
 namespace gorvo::test {
 namespace {
-
-QCoreApplication& app() {
-    static int argc = 1;
-    static char name[] = "wayland_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication instance(argc, argv);
-    return instance;
-}
-
-QString program_dir() {
-    return QString::fromUtf8(qgetenv("GORVO_PROGRAM_DIR"));
-}
 
 bool qt_has_wayland() {
     const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
@@ -55,7 +44,7 @@ class WaylandGame : public ::testing::Test {
   protected:
     // Starts `made`, or skips the test when the machine lacks what it needs.
     void start_desktop(std::unique_ptr<Desktop> made) {
-        app();
+        ensure_qt_core_app();
         ASSERT_FALSE(program_dir().isEmpty()) << "GORVO_PROGRAM_DIR is not set";
         std::optional<SkinView> loaded = SkinView::load(program_dir());
         ASSERT_TRUE(loaded.has_value()) << "no Config.ini in " << program_dir().toStdString();

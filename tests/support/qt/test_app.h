@@ -12,6 +12,10 @@ void ensure_qt_app();
 // already there, it serves.
 void ensure_qt_gui_app();
 
+// A QCoreApplication, for programs that drive other processes (the real program, X servers,
+// compositors) and need Qt's event loop but no window of their own; any application there serves.
+void ensure_qt_core_app();
+
 // A first base class for fixtures whose members need the widget application already.
 struct WithQtApp {
     WithQtApp() { ensure_qt_app(); }

@@ -1,4 +1,4 @@
-#include "hidpi_skin.h"
+#include "support/qt/test_skin.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,16 +12,12 @@ namespace gorvo::test {
 
 namespace {
 
-bool is_case(ImageId id) {
-    return id == im_background_closed || id == im_background_open;
-}
-
-// A 2 x 2 tile of the chess board.
+// A 2 x 2 tile of the companions' chess board.
 QImage chess_tile(ImageId id) {
     QImage tile(2, 2, QImage::Format_ARGB32);
-    tile.fill(HidpiSkin::colour_of(id));
-    tile.setPixelColor(1, 0, HidpiSkin::second_colour_of(id));
-    tile.setPixelColor(0, 1, HidpiSkin::second_colour_of(id));
+    tile.fill(TestSkin::colour_of(id));
+    tile.setPixelColor(1, 0, TestSkin::second_colour_of(id));
+    tile.setPixelColor(0, 1, TestSkin::second_colour_of(id));
     return tile;
 }
 
@@ -34,15 +30,15 @@ QImage picture_for(ImageId id, int scale) {
         image.fill(Qt::transparent);  // clear glass, so that the segments under it show
         return image;
     }
-    image.fill(HidpiSkin::colour_of(id));
+    image.fill(TestSkin::colour_of(id));
     QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (scale > 1) painter.fillRect(image.rect(), QBrush(chess_tile(id)));
-    if (is_case(id)) {
-        const int margin = HidpiSkin::kCaseMargin * scale;
-        painter.fillRect(0, 0, margin, image.height(), HidpiSkin::see_through());
+    if (id == im_background_closed || id == im_background_open) {
+        const int margin = TestSkin::kCaseMargin * scale;
+        painter.fillRect(0, 0, margin, image.height(), TestSkin::see_through());
         painter.fillRect(image.width() - margin, 0, margin, image.height(),
-                         HidpiSkin::see_through());
+                         TestSkin::see_through());
     }
     return image;
 }
@@ -54,35 +50,40 @@ QString file_name(ImageId id, const char* suffix) {
 
 }  // namespace
 
-QColor HidpiSkin::colour_of(ImageId id) {
+QColor TestSkin::colour_of(ImageId id) {
     const int n = static_cast<int>(id);
     return QColor(QColor::fromHsv((n * 47) % 360, 180, 60 + (n * 13) % 180).rgb());
 }
 
-QColor HidpiSkin::second_colour_of(ImageId id) {
+QColor TestSkin::second_colour_of(ImageId id) {
     const QColor c = colour_of(id);
     return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue());
 }
 
-HidpiSkin::HidpiSkin() {
+TestSkin::TestSkin(const TestSkinOptions& options) {
     const QString skin_dir = dir_.filePath("skin/");
     QDir().mkpath(skin_dir);
     QFile file(dir_.filePath("Config.ini"));
     file.open(QIODevice::WriteOnly | QIODevice::Text);
     QTextStream ini(&file);
     ini << "[Common]\nSkinDir=" << skin_dir << "\nGameWidth=605\nGameHeight=748\n";
-    ini << "[VideoMode]\nTranspColor=$00ff00ff\n[Fullscreen]\nBgColor=$00400000\n";
+    ini << "[VideoMode]\nTranspColor=$00ff00ff\n";
+    ini << "[Fullscreen]\nBgColor=$00400000\n" << options.fullscreen_keys << "\n";
     for (int n = 1; n <= kSkinImageCount; ++n) {
         const ImageId id = kSkinImages[n - 1];
         const Rect& r = kImageDefs[id].design;
-        picture_for(id, 1).save(skin_dir + file_name(id, ""));
-        picture_for(id, 2).save(skin_dir + file_name(id, "@2x"));
-        ini << "[Image" << n << "]\nFilename=" << file_name(id, "") << "\nLeft=" << r.left
-            << "\nTop=" << r.top << "\nWidth=" << r.width << "\nHeight=" << r.height << "\n";
+        ini << "[Image" << n << "]\n";
+        if (!options.without_picture.count(id)) {
+            picture_for(id, 1).save(skin_dir + file_name(id, ""));
+            if (options.companions) picture_for(id, 2).save(skin_dir + file_name(id, "@2x"));
+            ini << "Filename=" << file_name(id, "") << "\n";
+        }
+        ini << "Left=" << r.left << "\nTop=" << r.top << "\nWidth=" << r.width
+            << "\nHeight=" << r.height << "\n";
     }
 }
 
-std::filesystem::path HidpiSkin::config() const {
+std::filesystem::path TestSkin::config() const {
     return std::filesystem::path(dir_.filePath("Config.ini").toStdString());
 }
 
