@@ -28,14 +28,19 @@ function(gorvo_defaults target)
 endfunction()
 
 # gorvo_test(name SOURCES sources... LIBS libs... [LABELS labels...] [TIMEOUT seconds]
-#            [ONE_TEST]): a GoogleTest executable registered with CTest, each of its tests with a
-# timeout: 60 s unless the area's tests need more (measured in the sanitizer build, with a
-# margin). ONE_TEST registers the whole program as one CTest test named after it, so that its
-# tests share one costly set-up instead of each process making its own.
+#            [SHARDS n]): a GoogleTest executable registered with CTest as `n` tests (one unless
+# said), each running its share of the program's tests in one process, by GoogleTest's own
+# sharding. A process per test made the suite spend most of its time starting programs (above
+# all in the sanitizer build), so a program's tests share their process, as when it is run by
+# hand; a slow program is cut into shards that run side by side. Each shard has a timeout: 60 s
+# unless the area's tests need more (measured in the sanitizer build, with a margin).
 function(gorvo_test name)
-    cmake_parse_arguments(T "ONE_TEST" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "" "TIMEOUT;SHARDS" "SOURCES;LIBS;LABELS" ${ARGN})
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 60)
+    endif()
+    if(NOT T_SHARDS)
+        set(T_SHARDS 1)
     endif()
     if(NOT T_SOURCES)
         message(FATAL_ERROR "gorvo_test(${name}): no SOURCES")
@@ -43,17 +48,22 @@ function(gorvo_test name)
     add_executable(${name} ${T_SOURCES})
     gorvo_defaults(${name})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
-    # One label and one variable: a list would be split into separate properties on its way
-    # through the discovery script. The leak checker's suppressions are compiled into the test
-    # programs that need them.
-    if(T_ONE_TEST)
+    # The leak checker's suppressions are compiled into the test programs that need them.
+    if(T_SHARDS EQUAL 1)
         add_test(NAME ${name} COMMAND ${name})
         set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT}
             ENVIRONMENT QT_QPA_PLATFORM=offscreen)
         return()
     endif()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-        PROPERTIES LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT} ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+    math(EXPR last "${T_SHARDS} - 1")
+    foreach(index RANGE ${last})
+        math(EXPR number "${index} + 1")
+        set(test_name ${name}.${number}of${T_SHARDS})
+        add_test(NAME ${test_name} COMMAND ${name})
+        set_tests_properties(${test_name} PROPERTIES LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT}
+            ENVIRONMENT
+            "QT_QPA_PLATFORM=offscreen;GTEST_TOTAL_SHARDS=${T_SHARDS};GTEST_SHARD_INDEX=${index}")
+    endforeach()
 endfunction()
 
 find_package(GTest REQUIRED)

@@ -65,7 +65,12 @@ SoundStart GameSound::start(int sound_mode) {
     load_samples();
     // Only Chain decides: a missing folder shows there first. Any other sample that did not load
     // keeps an empty handle and its events stay silent.
-    if (handles_[index_of(Sound::Chain)].empty()) return fail(kSoundFolderMessage);
+    if (handles_[index_of(Sound::Chain)].empty()) {
+        // The game ends with the message: the device and the samples that did load are given
+        // back first, so that nothing of the sound system is still running as the process ends.
+        shutdown();
+        return fail(kSoundFolderMessage);
+    }
 
     sound_on_ = true;
     state_ = State::Started;

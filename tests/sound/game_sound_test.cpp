@@ -94,6 +94,9 @@ TEST_F(GameSoundTest, MissingChainStopsWithTheFolderMessageAndResetsTheChoice) {
     EXPECT_FALSE(started.go_on);
     EXPECT_EQ(started.message, kFolderMessage);
     EXPECT_EQ(library.calls_of("load"), kLoadsInOrder) << "every load is attempted";
+    // The device is given back before the message, with the samples that did load.
+    EXPECT_EQ(library.calls.back(), "close");
+    EXPECT_EQ(library.calls_of("free").size(), kLoadsInOrder.size());
     EXPECT_EQ(settings.writes,
               (std::vector<std::string>{"SoundMode=0", "SoundMode=-1", "SplashScreen=1"}));
     EXPECT_FALSE(sound.sound_on());
