@@ -8,10 +8,6 @@ namespace {
 
 constexpr std::size_t kFileHeader = 14;
 
-DecodeResult failure(std::string reason) {
-    return DecodeResult{nullptr, std::move(reason)};
-}
-
 bool all_alpha_zero(const Picture& picture) {
     for (std::size_t i = 3; i < picture.rgba.size(); i += 4) {
         if (picture.rgba[i] != 0) return false;
@@ -59,7 +55,7 @@ void apply_icon_mask(const ByteReader& bytes, const dib::Header& header, Picture
 DecodeResult decode(const ByteReader& bytes, const dib::Layout& layout) {
     dib::Header header;
     if (std::string problem = dib::read_header(bytes, layout, header); !problem.empty()) {
-        return failure(problem);
+        return DecodeResult::failure(problem);
     }
     // An icon's 32-bit colour bitmap carries alpha in its fourth byte.
     const bool icon_alpha =
@@ -70,13 +66,13 @@ DecodeResult decode(const ByteReader& bytes, const dib::Layout& layout) {
                      header.compression == dib::Compression::Rle4;
     // Checked before allocating, so that a short file cannot claim a large picture.
     if (!rle && !bytes.has(header.pixels, static_cast<std::size_t>(dib::plain_data_size(header)))) {
-        return failure("the file ends inside its pixel data");
+        return DecodeResult::failure("the file ends inside its pixel data");
     }
     auto picture =
         allocate_picture(static_cast<int>(header.width), static_cast<int>(header.height));
     std::string problem = rle ? dib::read_rle_pixels(bytes, header, *picture)
                               : dib::read_plain_pixels(bytes, header, *picture);
-    if (!problem.empty()) return failure(problem);
+    if (!problem.empty()) return DecodeResult::failure(problem);
 
     if (header.alpha.present()) settle_alpha(*picture);
     if (layout.icon && !picture->has_alpha) {
@@ -89,13 +85,13 @@ DecodeResult decode(const ByteReader& bytes, const dib::Layout& layout) {
 }  // namespace
 
 DecodeResult decode_bmp(Bytes bytes) {
-    if (bytes.empty()) return failure("the file is empty");
+    if (bytes.empty()) return DecodeResult::failure("the file is empty");
     const ByteReader reader(bytes);
     if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'A') {
-        return failure("bitmap arrays are not supported");
+        return DecodeResult::failure("bitmap arrays are not supported");
     }
     if (bytes.size() < kFileHeader || bytes[0] != 'B' || bytes[1] != 'M')
-        return failure("not a BMP file");
+        return DecodeResult::failure("not a BMP file");
     std::uint32_t pixel_offset = 0;
     reader.u32(10, pixel_offset);
     return decode(reader, dib::Layout{kFileHeader, pixel_offset, false});

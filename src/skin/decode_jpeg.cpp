@@ -160,25 +160,21 @@ bool read_pixels(JpegReader* reader, std::uint8_t* rgba) {
     return true;
 }
 
-DecodeResult failure(const std::string& reason) {
-    return DecodeResult{nullptr, reason};
-}
-
 }  // namespace
 
 DecodeResult decode_jpeg(Bytes bytes) {
-    if (bytes.empty()) return failure("the file is empty");
+    if (bytes.empty()) return DecodeResult::failure("the file is empty");
     JpegReader reader;
-    if (!read_header(&reader, bytes)) return failure(reader.errors.message);
+    if (!read_header(&reader, bytes)) return DecodeResult::failure(reader.errors.message);
     const std::string size_problem =
         picture_size_problem(reader.cinfo.image_width, reader.cinfo.image_height);
-    if (!size_problem.empty()) return failure(size_problem);
+    if (!size_problem.empty()) return DecodeResult::failure(size_problem);
 
     auto picture = allocate_picture(static_cast<int>(reader.cinfo.image_width),
                                     static_cast<int>(reader.cinfo.image_height));
     if (!read_pixels(&reader, picture->rgba.data())) {
-        return failure(reader.errors.message[0] != '\0' ? reader.errors.message
-                                                        : "the file ends too early");
+        return DecodeResult::failure(reader.errors.message[0] != '\0' ? reader.errors.message
+                                                                      : "the file ends too early");
     }
     return DecodeResult{picture, {}};
 }

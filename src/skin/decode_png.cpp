@@ -104,10 +104,6 @@ bool read_rows(PngReader* reader, png_bytepp rows) {
     return true;
 }
 
-DecodeResult failure(const char* reason) {
-    return DecodeResult{nullptr, reason};
-}
-
 DecodeResult damaged(const PngReader& reader) {
     return DecodeResult{nullptr, std::string("damaged data (") + reader.message + ")"};
 }
@@ -115,21 +111,22 @@ DecodeResult damaged(const PngReader& reader) {
 }  // namespace
 
 DecodeResult decode_png(Bytes bytes) {
-    if (bytes.empty()) return failure("the file is empty");
-    if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return failure("not a PNG file");
+    if (bytes.empty()) return DecodeResult::failure("the file is empty");
+    if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0)
+        return DecodeResult::failure("not a PNG file");
 
     PngReader reader;
     reader.bytes = bytes;
     reader.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &reader, on_error, on_warning);
     if (reader.png != nullptr) reader.info = png_create_info_struct(reader.png);
-    if (reader.info == nullptr) return failure("out of memory");
+    if (reader.info == nullptr) return DecodeResult::failure("out of memory");
 
     if (!read_header(&reader)) return damaged(reader);
     const std::string size_problem = picture_size_problem(reader.width, reader.height);
     if (!size_problem.empty()) return DecodeResult{nullptr, size_problem};
     if (!settle_format(&reader)) return damaged(reader);
     if (reader.row_bytes != std::size_t{reader.width} * 4)
-        return failure("unsupported pixel format");
+        return DecodeResult::failure("unsupported pixel format");
 
     auto picture =
         allocate_picture(static_cast<int>(reader.width), static_cast<int>(reader.height));

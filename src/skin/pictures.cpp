@@ -75,24 +75,22 @@ std::string read_file(const std::filesystem::path& file, std::vector<std::uint8_
     return {};
 }
 
-DecodeResult failure(std::string message) {
-    return DecodeResult{nullptr, std::move(message)};
-}
-
 }  // namespace
 
 DecodeResult load_picture(const std::filesystem::path& file) {
     const std::string extension = extension_of(file);
     const Format* format = format_for(extension);
-    if (format == nullptr) return failure("Unknown picture file extension (." + extension + ")");
+    if (format == nullptr)
+        return DecodeResult::failure("Unknown picture file extension (." + extension + ")");
     const std::string quoted = "'" + file.string() + "'";
     if (format->decoder == nullptr) {
-        return failure("Cannot show picture " + quoted + ": " + std::string(format->name) +
-                       " pictures (Windows metafiles) are not supported; please use PNG");
+        return DecodeResult::failure(
+            "Cannot show picture " + quoted + ": " + std::string(format->name) +
+            " pictures (Windows metafiles) are not supported; please use PNG");
     }
     std::vector<std::uint8_t> bytes;
     if (std::string problem = read_file(file, bytes); !problem.empty()) {
-        return failure("Cannot read picture file " + quoted + ": " + problem);
+        return DecodeResult::failure("Cannot read picture file " + quoted + ": " + problem);
     }
     DecodeResult result = format->decoder(bytes);
     if (!result) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "core/picture.h"
 
@@ -15,6 +16,9 @@ struct DecodeResult {
     std::shared_ptr<Picture> picture;  // set on success
     std::string error;                 // the decoder's message on failure
     explicit operator bool() const { return picture != nullptr; }
+
+    // A failed decode with its message.
+    static DecodeResult failure(std::string message) { return {nullptr, std::move(message)}; }
 };
 
 DecodeResult load_picture(const std::filesystem::path& file);

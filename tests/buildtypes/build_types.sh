@@ -3,8 +3,10 @@
 # core library (the handheld's logic) in each: a warning that one compiler gives only at one
 # optimisation level fails here, not first in a packager's build. GCC's RelWithDebInfo and Debug
 # are the suite's own two builds (./test.sh), so only its -O3 and -Os builds are made here;
-# Clang, whose warnings hardly depend on optimisation, is tried without and with it. The build
-# folders stay in WORK, so that a later run only builds what changed.
+# Clang, whose warnings hardly depend on optimisation, is tried without and with it. These
+# builds compile file by file, as a packager may (the suite's own builds compile in batches), so
+# that a file which only builds beside its batch neighbours fails here. The build folders stay in
+# WORK, so that a later run only builds what changed.
 #
 #   build_types.sh SOURCE WORK
 set -euo pipefail
@@ -33,6 +35,7 @@ for compiler in gcc clang; do
         started=$SECONDS
         if {
             cmake -S "$source" -B "$dir" -DCMAKE_BUILD_TYPE="$type" -DGORVO_WARNINGS_AS_ERRORS=ON \
+                -DCMAKE_UNITY_BUILD=OFF \
                 "${names[@]}" "${launcher[@]}" &&
                 cmake --build "$dir" -j2 --target gorvo_core
         } >"$dir.log" 2>&1; then

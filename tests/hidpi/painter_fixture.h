@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QImage>
 
 #include "core/images.h"
@@ -11,6 +12,11 @@
 #include "ui/frame_painter.h"
 
 namespace gorvo::test {
+
+// The plain colours the drawing tests paint their pictures in.
+inline const QColor kRed(200, 0, 0);
+inline const QColor kBlue(0, 0, 200);
+inline const QColor kGreen(0, 160, 0);
 
 class PainterAtRatio : public ::testing::Test {
   protected:

@@ -6,9 +6,6 @@
 namespace gorvo::test {
 namespace {
 
-const QColor kRed(200, 0, 0);
-const QColor kBlue(0, 0, 200);
-const QColor kGreen(0, 160, 0);
 const QColor kMagenta(255, 0, 255);
 
 using ScaledDrawing = PainterAtRatio;

@@ -14,7 +14,7 @@ namespace {
 
 class FigurePainter : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { test::ensure_qt_gui_app(); }
+    static void SetUpTestSuite() { gorvo::test::ensure_qt_gui_app(); }
     void SetUp() override {
         ASSERT_EQ(art_.load_folder(GORVO_TEST_DRAWINGS).toStdString(), "");
         page_ = QImage(200, 200, QImage::Format_RGB32);

@@ -72,7 +72,8 @@ CheckRun skincheck(const Lines& arguments, const fs::path& cwd = ".") {
     return run;
 }
 
-std::string read_bytes(const fs::path& file) {
+// A file whole, as text.
+std::string file_text(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -283,7 +284,7 @@ TEST_F(SkincheckCli, DecodeWritesTheRgbaPam) {
     const fs::path corpus = GORVO_CORPUS_DIR;
     const CheckRun run = skincheck({"--decode", (corpus / kAlphaPng).string(), out.string()});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(read_bytes(out), read_bytes(corpus / "expected/png/basn6a08.pam"));
+    EXPECT_EQ(file_text(out), file_text(corpus / "expected/png/basn6a08.pam"));
     const CheckRun broken = skincheck({"--decode", (corpus / kBrokenPng).string(), out.string()});
     EXPECT_EQ(broken.status, 1);
     ASSERT_EQ(broken.lines.size(), 1u);

@@ -5,6 +5,7 @@
 #include "counting_library.h"
 #include "platform/sound_drivers.h"
 #include "platform/sound_game.h"
+#include "sound_fixtures.h"
 #include "support/fakes.h"
 
 namespace gorvo::test {
@@ -12,8 +13,6 @@ namespace {
 
 using platform::GameSound;
 using platform::SoundBackend;
-
-const std::string kFolderMessage = "Sound folder unproperly installed. Please reinstall the game.";
 
 const std::vector<std::string> kLoadsInOrder = {"load Sound/Chain.wav",    "load Sound/Chance.wav",
                                                 "load Sound/Enemy_1.wav",  "load Sound/Enemy_2.wav",

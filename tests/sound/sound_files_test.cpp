@@ -15,7 +15,6 @@ namespace {
 using platform::GameSound;
 using platform::SdlMixerLibrary;
 
-const std::string kFolderMessage = "Sound folder unproperly installed. Please reinstall the game.";
 constexpr int kFrames = 3 * kRate;
 
 struct SoundFiles : ::testing::Test {

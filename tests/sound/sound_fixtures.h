@@ -13,6 +13,10 @@
 
 namespace gorvo::test {
 
+// What the game says when the chain sample cannot be used.
+inline const std::string kFolderMessage =
+    "Sound folder unproperly installed. Please reinstall the game.";
+
 namespace fs = std::filesystem;
 
 class TempDir {

@@ -3,22 +3,17 @@
 #include <QKeyEvent>
 
 #include "ui/windows/links.h"
+#include "ui/windows/text_colour.h"
 
 namespace gorvo::ui {
 
 namespace {
 
-const QColor kBackground(8, 41, 82);
-const QColor kLinkColour(255, 255, 0);
+const QColor kAboutBackground(8, 41, 82);
+const QColor kAboutLinkColour(255, 255, 0);
 constexpr int kCaptionLeft = 132;
 constexpr int kValueLeft = 212;
 constexpr int kRowHeight = 15;
-
-void set_text_colour(QLabel* label, const QColor& colour) {
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-}
 
 }  // namespace
 
@@ -30,7 +25,7 @@ TAboutForm::TAboutForm(UrlOpener open_url, QWidget* parent)
     setWindowTitle(QStringLiteral("About the author..."));
     setFixedSize(kWidth, kHeight);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBackground);
+    pal.setColor(QPalette::Window, kAboutBackground);
     setPalette(pal);
     setAutoFillBackground(true);
 
@@ -71,7 +66,7 @@ LinkLabel* TAboutForm::add_link_row(int top, const QString& caption, const QUrl&
     set_text_colour(left, Qt::white);
 
     auto* link =
-        new LinkLabel(link_caption, {kValueLeft, top, 168, kRowHeight}, 12, kLinkColour, this);
+        new LinkLabel(link_caption, {kValueLeft, top, 168, kRowHeight}, 12, kAboutLinkColour, this);
     connect(link, &LinkLabel::clicked, this, [this, url] {
         if (open_url_ && url.isValid()) open_url_(url);
         hide();

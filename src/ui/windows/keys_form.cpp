@@ -1,4 +1,5 @@
 #include "ui/windows/keys_form.h"
+#include "ui/windows/text_colour.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,7 +22,7 @@ namespace {
 constexpr int kClientWidth = 448;
 constexpr int kClientHeight = 227;
 // The window's background as a colour value 0x00BBGGRR: a dark blue.
-constexpr std::uint32_t kBackground = 5384456;
+constexpr std::uint32_t kKeysBackground = 5384456;
 
 constexpr int kListWidth = 120;
 constexpr int kListHeight = 21;
@@ -41,12 +42,6 @@ const char* const kSlotLabels[kControlCount] = {
 QColor colour_value(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu),
                   static_cast<int>((bgr >> 16) & 0xFFu));
-}
-
-void set_text_colour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
 }
 
 // The lists are black on white whatever the window around them is.
@@ -105,7 +100,7 @@ void KeysForm::build() {
     font.setPixelSize(11);
     setFont(font);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colour_value(kBackground));
+    palette.setColor(QPalette::Window, colour_value(kKeysBackground));
     setPalette(palette);
     setAutoFillBackground(true);
 

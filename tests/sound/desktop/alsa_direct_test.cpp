@@ -23,7 +23,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr std::int16_t kLevel = 2500;
+constexpr std::int16_t kDeviceLevel = 2500;
 constexpr int kFrames = kRate / 10;
 
 // Reads the pipe ALSA writes to and counts the frames of the device's output (16-bit stereo):
@@ -102,7 +102,7 @@ class AlsaDirect : public ProgramTest {
         ProgramTest::SetUp();
         qunsetenv("SDL_AUDIODRIVER");  // the stored choice decides
         const fs::path here = dir.path().toStdString();
-        reader.emplace(here / "device.raw", kLevel);
+        reader.emplace(here / "device.raw", kDeviceLevel);
         std::ofstream(here / "asound.conf") << "pcm.!default {\n"
                                                "    type file\n"
                                                "    slave.pcm { type null }\n"
@@ -124,7 +124,7 @@ class AlsaDirect : public ProgramTest {
 };
 
 TEST_F(AlsaDirect, TheGamesSoundArrivesWholeOnTheDevice) {
-    write_sound_folder(QDir::currentPath().toStdString(), kFrames, kLevel);
+    write_sound_folder(QDir::currentPath().toStdString(), kFrames, kDeviceLevel);
     store({{"SoundMode", "1"}, {"SplashScreen", "0"}});
     app::Program& p = make_and_start();
     ASSERT_TRUE(p.created()) << (errors.empty() ? "" : errors[0].toStdString());

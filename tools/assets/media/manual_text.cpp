@@ -1,4 +1,5 @@
 #include "manual_text.h"
+#include "number_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,14 +15,6 @@ std::string trim(std::string_view s) {
     if (first == std::string_view::npos) return {};
     const auto last = s.find_last_not_of(" \t\r");
     return std::string(s.substr(first, last - first + 1));
-}
-
-bool to_number(const std::string& text, double& out) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    errno = 0;
-    out = std::strtod(text.c_str(), &end);
-    return errno == 0 && end == text.c_str() + text.size();
 }
 
 // Splits "word rest of the line" into the word and the trimmed rest.

@@ -1,4 +1,5 @@
 #include "sound_recipe.h"
+#include "number_text.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -12,14 +13,6 @@ constexpr double kMinHz = 20;
 constexpr double kMaxHz = 10000;  // well below half the 22050 Hz sample rate
 constexpr double kMaxMs = 5000;
 constexpr int kMaxTimes = 100;
-
-bool to_number(const std::string& text, double& out) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    errno = 0;
-    out = std::strtod(text.c_str(), &end);
-    return errno == 0 && end == text.c_str() + text.size();
-}
 
 std::string strip_comment(std::string_view line) {
     const auto hash = line.find('#');
