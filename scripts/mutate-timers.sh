@@ -100,7 +100,9 @@ apply() {
     ' "$1"
 }
 
+# File by file: a mutant changes one file, which then recompiles alone instead of with its batch.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGORVO_WARNINGS_AS_ERRORS=ON \
+    -DCMAKE_UNITY_BUILD=OFF \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache >/dev/null
 build_all || { cat "$backup/build.log"; echo "the unmutated tree does not build" >&2; exit 2; }
 baseline=$(first_failure)

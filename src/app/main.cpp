@@ -1,5 +1,6 @@
 // gorvo250: the simulated handheld on the desktop.
 #include <QApplication>
+#include <QThreadPool>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -31,6 +32,14 @@ std::vector<std::string> arguments(const QApplication& app) {
     for (qsizetype i = 1; i < all.size(); ++i)
         args.push_back(all[i].toStdString());
     return args;
+}
+
+// The program's life: its windows, its game and its event loop; the exit status.
+int run_program(gorvo::app::ProgramSetup setup) {
+    gorvo::app::Program program(std::move(setup));
+    if (!program.created()) return 1;
+    program.start();
+    return QApplication::exec();
 }
 
 }  // namespace
@@ -72,8 +81,10 @@ int main(int argc, char* argv[]) {
         setup.replay_speed = command.line.speed;
     }
 
-    gorvo::app::Program program(std::move(setup));
-    if (!program.created()) return 1;
-    program.start();
-    return QApplication::exec();
+    const int status = run_program(std::move(setup));
+    // The toolkit converts large pictures on worker threads of its own, which stay alive for a
+    // while after their work: they are ended here, so that none is cut off halfway through its
+    // own ending when the process ends.
+    QThreadPool::globalInstance()->waitForDone();
+    return status;
 }
