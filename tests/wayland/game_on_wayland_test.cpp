@@ -203,7 +203,7 @@ class WaylandGame : public ::testing::Test {
     // Drags the window showing `case_picture` at `origin` by the pointer from `from` towards
     // `from + by`, in small steps. The compositor takes over only once the game has asked it
     // to, and it ignores a late request after the button is up: the button stays down until
-    // the window has been seen to follow. The window's new origin.
+    // the window has been seen to follow. The window's new origin, once it has come to rest.
     std::optional<QPoint> drag(ImageId case_picture, QPoint origin, QPoint from, QPoint by) {
         desktop->pointer_to(from);
         desktop->left_button(true);
@@ -217,7 +217,18 @@ class WaylandGame : public ::testing::Test {
         }
         desktop->left_button(false);
         if (!following) return std::nullopt;
-        return window_origin(case_picture);
+        // The compositor may still be working through the last motions when it is asked where
+        // the window is: the new origin is the one where the case is seen.
+        std::optional<QPoint> settled;
+        wait_for(
+            [&] {
+                settled = window_origin(case_picture);
+                if (!settled) return false;
+                shot = desktop->screenshot();
+                return skin->shown(case_picture, shot, *settled) > 0.95;
+            },
+            15000);
+        return settled;
     }
 
     std::unique_ptr<Desktop> desktop;
