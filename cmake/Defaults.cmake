@@ -49,20 +49,18 @@ function(gorvo_test name)
     gorvo_defaults(${name})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
     # The leak checker's suppressions are compiled into the test programs that need them.
-    if(T_SHARDS EQUAL 1)
-        add_test(NAME ${name} COMMAND ${name})
-        set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT}
-            ENVIRONMENT QT_QPA_PLATFORM=offscreen)
-        return()
-    endif()
     math(EXPR last "${T_SHARDS} - 1")
     foreach(index RANGE ${last})
-        math(EXPR number "${index} + 1")
-        set(test_name ${name}.${number}of${T_SHARDS})
+        set(test_name ${name})
+        set(environment QT_QPA_PLATFORM=offscreen)
+        if(T_SHARDS GREATER 1)
+            math(EXPR number "${index} + 1")
+            set(test_name ${name}.${number}of${T_SHARDS})
+            list(APPEND environment GTEST_TOTAL_SHARDS=${T_SHARDS} GTEST_SHARD_INDEX=${index})
+        endif()
         add_test(NAME ${test_name} COMMAND ${name})
         set_tests_properties(${test_name} PROPERTIES LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT}
-            ENVIRONMENT
-            "QT_QPA_PLATFORM=offscreen;GTEST_TOTAL_SHARDS=${T_SHARDS};GTEST_SHARD_INDEX=${index}")
+            ENVIRONMENT "${environment}")
     endforeach()
 endfunction()
 

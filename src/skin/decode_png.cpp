@@ -105,7 +105,7 @@ bool read_rows(PngReader* reader, png_bytepp rows) {
 }
 
 DecodeResult damaged(const PngReader& reader) {
-    return DecodeResult{nullptr, std::string("damaged data (") + reader.message + ")"};
+    return DecodeResult::failure(std::string("damaged data (") + reader.message + ")");
 }
 
 }  // namespace
@@ -123,7 +123,7 @@ DecodeResult decode_png(Bytes bytes) {
 
     if (!read_header(&reader)) return damaged(reader);
     const std::string size_problem = picture_size_problem(reader.width, reader.height);
-    if (!size_problem.empty()) return DecodeResult{nullptr, size_problem};
+    if (!size_problem.empty()) return DecodeResult::failure(size_problem);
     if (!settle_format(&reader)) return damaged(reader);
     if (reader.row_bytes != std::size_t{reader.width} * 4)
         return DecodeResult::failure("unsupported pixel format");
